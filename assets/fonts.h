@@ -1,0 +1,16 @@
+// The game's typefaces, bundled with the program so that it looks the same on every machine.
+#pragma once
+
+#include <QFont>
+
+namespace Fonts {
+
+// Registers the bundled faces with Qt; call once before the first window is built.
+void registerBundled();
+
+// Stands in for "Arial Rounded MT Bold": a rounded face, asked for in bold by weight.
+QFont rounded(qreal points, QFont::Weight weight = QFont::Bold);
+// Stands in for "MS Sans Serif", the default face of captions and labels.
+QFont sansSerif(qreal points, QFont::Weight weight = QFont::Normal);
+
+} // namespace Fonts

@@ -1,0 +1,31 @@
+// Screen measures of the game are written in twips (1440 per inch). This is the one place where
+// they turn into Qt's logical pixels; Qt scales logical pixels for high-density screens.
+#pragma once
+
+#include <QRect>
+
+namespace Twips {
+
+inline constexpr int PerPixel = 15;
+
+constexpr int toPixels(int twips)
+{
+    return twips / PerPixel;
+}
+
+constexpr bool isWholePixel(int twips)
+{
+    return twips % PerPixel == 0;
+}
+
+constexpr QRect rect(int left, int top, int width, int height)
+{
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+constexpr QSize size(int width, int height)
+{
+    return {toPixels(width), toPixels(height)};
+}
+
+} // namespace Twips
