@@ -1,15 +1,15 @@
+#include "fonts.h"
+#include "form1.h"
+
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TELMARONDA"));
+    Fonts::registerBundled();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("TELMARONDA # 2 EL INTERNADO"));
-    window.resize(580, 444);
+    Form1 window;
     window.show();
     return QApplication::exec();
 }

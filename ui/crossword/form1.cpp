@@ -1,0 +1,524 @@
+#include "form1.h"
+
+#include "checking.h"
+#include "cluebox.h"
+#include "clueframe.h"
+#include "fonts.h"
+#include "navigation.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "puzzle.h"
+#include "twips.h"
+
+#include <limits>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+
+using Puzzle::Outcome;
+
+const QColor Background(255, 192, 128);
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+const QColor DarkBlue(0, 0, 192);
+const QColor DarkRed(192, 0, 0);
+
+// Indicators: words 1-6 down the left edge, words 7-12 down the right edge.
+constexpr int IndicatorSize = 495;
+constexpr int IndicatorTop = 120;
+constexpr int IndicatorStep = 600;
+constexpr int LeftIndicatorColumn = 120;
+constexpr int RightIndicatorColumn = 8160;
+
+struct ClueBoxPlace {
+    int top;
+    int width;
+    int height;
+};
+
+// Clue boxes inside their lists, box N at entry N-1: odd boxes in Frame1, even ones in Frame2.
+constexpr int ClueBoxLeft = 120;
+constexpr std::array<ClueBoxPlace, Puzzle::WordCount> ClueBoxPlaces {{
+    {240, 3615, 315},
+    {240, 3735, 225},
+    {600, 3615, 195},
+    {480, 3735, 435},
+    {840, 3615, 195},
+    {960, 3735, 315},
+    {1080, 3615, 195},
+    {1200, 3735, 315},
+    {1440, 3615, 195},
+    {1560, 3735, 315},
+    {1680, 3615, 435},
+    {1920, 3735, 195},
+}};
+
+// The window was drawn at 96 dots per inch, where its twips become whole pixels. Its fonts are
+// held at the pixel size they had there, so text keeps its size relative to the boxes whatever
+// the screen reports as its density; Qt scales pixels and text alike on dense screens.
+QFont atDesignDensity(QFont font)
+{
+    font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+    return font;
+}
+
+void setColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QString directionName(int word)
+{
+    return Puzzle::direction(word) == Puzzle::Direction::Across ? QStringLiteral("horizontal")
+                                                                : QStringLiteral("vertical");
+}
+
+// What a screen reader says of a cell: its number and which letter of which words it holds.
+QString cellDescription(int cell)
+{
+    QStringList uses;
+    for (const Puzzle::WordLetter& use : Puzzle::wordsOfCell(cell))
+        uses.append(QStringLiteral("letra %1 de %2 de la palabra %3, %4")
+                        .arg(use.position)
+                        .arg(Puzzle::wordLength(use.word))
+                        .arg(use.word)
+                        .arg(directionName(use.word)));
+    return QStringLiteral("Casilla %1: %2").arg(cell).arg(uses.join(QStringLiteral("; ")));
+}
+
+// The cells of across words are blue and those only down words use are red; the crossing of
+// across word 3 with down word 2 is red all the same.
+QColor letterColor(int cell)
+{
+    constexpr int RedCrossing = 14;
+    if (cell == RedCrossing)
+        return Red;
+    for (const Puzzle::WordLetter& use : Puzzle::wordsOfCell(cell))
+        if (Puzzle::direction(use.word) == Puzzle::Direction::Across)
+            return Blue;
+    return Red;
+}
+
+// The Windows key code that the key preview hands over for a Qt key; 0 for keys without one.
+quint16 windowsKeyCode(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<quint16>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<quint16>(112 + (key - Qt::Key_F1));
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Pause:
+        return 19;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return Puzzle::KeyCode::Up;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return Puzzle::KeyCode::Down;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
+    }
+}
+
+// The character code of a key, 0 for a key that types nothing. Both Enter keys type a carriage
+// return.
+quint16 characterCode(const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return Puzzle::KeyCode::Enter;
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.front().unicode();
+}
+
+// Nothing thrown inside a handler may cross Qt's event loop: it ends the handler as a failure.
+template <typename Handler> Outcome guarded(Handler&& handler) noexcept
+{
+    try {
+        return handler();
+    } catch (...) {
+        return Outcome::Failed;
+    }
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TELMARONDA # 2 EL INTERNADO"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::size(8700, 6660));
+    client->setAutoFillBackground(true);
+    setColor(client, QPalette::Window, Background);
+    setCentralWidget(client);
+
+    // Pictures and labels first, so that cells, lists and boxes lie above them.
+    buildPictures(client);
+    buildLabels(client);
+    buildCells(client);
+    buildClueLists(client);
+    buildMenu();
+
+    // One tab order over the whole window: the cells, then the clue boxes.
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
+    for (QWidget* control : std::as_const(m_tabOrder))
+        control->installEventFilter(this);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_cells.front()->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildPictures(QWidget* client)
+{
+    const QPixmap wrong = Pictures::wrongPicture();
+    for (int image = 1; image <= 39; ++image) {
+        auto* box = new PictureBox(client);
+        box->setObjectName(QStringLiteral("Image%1").arg(image));
+        m_images.at(image - 1) = box;
+    }
+    for (int word = 1; word <= Puzzle::WordCount; ++word) {
+        const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
+        const bool leftColumn = word <= 6;
+        const int row = (word - 1) % 6;
+        const QRect box = Twips::rect(leftColumn ? LeftIndicatorColumn : RightIndicatorColumn,
+            IndicatorTop + IndicatorStep * row, IndicatorSize, IndicatorSize);
+
+        PictureBox* indicator = m_images.at(slots.indicator - 1);
+        indicator->setGeometry(box);
+        indicator->setBordered(true);
+        indicator->setAccessibleName(QStringLiteral("Resultado de la palabra %1").arg(word));
+
+        // The holders only lend their pictures; they stay hidden where the indicator is.
+        PictureBox* right = m_images.at(slots.right - 1);
+        right->setGeometry(box);
+        right->setPicture(Pictures::rightPicture(word));
+        right->hide();
+        PictureBox* wrongHolder = m_images.at(slots.wrong - 1);
+        wrongHolder->setGeometry(box);
+        wrongHolder->setPicture(wrong);
+        wrongHolder->hide();
+    }
+    m_images.at(36)->setGeometry(Twips::rect(2160, 2760, 1935, 1335));
+    m_images.at(37)->setGeometry(Twips::rect(5760, 480, 2055, 1335));
+    m_images.at(38)->setGeometry(Twips::rect(4080, 2760, 1575, 1335));
+    for (int image = 37; image <= 39; ++image) {
+        m_images.at(image - 1)->setPicture(Pictures::decoration(image));
+        m_images.at(image - 1)->setAccessibleName(QStringLiteral("Fotografía"));
+    }
+}
+
+void Form1::buildLabels(QWidget* client)
+{
+    const QFont font = atDesignDensity(Fonts::rounded(9.75));
+    auto makeLabel
+        = [&](const char* name, const char* caption, const QRect& box, const QColor& color) {
+              auto* label = new QLabel(QString::fromUtf8(caption), client);
+              label->setObjectName(QLatin1String(name));
+              label->setGeometry(box);
+              label->setFont(font);
+              label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+              label->setAutoFillBackground(true);
+              setColor(label, QPalette::WindowText, color);
+              label->hide();
+              return label;
+          };
+    m_label1 = makeLabel("Label1", "MUY BIEN", Twips::rect(1920, 840, 1095, 375), DarkBlue);
+    m_label2 = makeLabel("Label2", "MUY MAL", Twips::rect(1920, 1200, 1095, 255), DarkRed);
+}
+
+void Form1::buildCells(QWidget* client)
+{
+    const QFont font = atDesignDensity(Fonts::rounded(12));
+    for (int cell = 1; cell <= Puzzle::CellCount; ++cell) {
+        auto* edit = new QLineEdit(client);
+        edit->setObjectName(QStringLiteral("Text%1").arg(cell));
+        const Puzzle::TwipPoint corner = Puzzle::topLeftOf(cell);
+        edit->setGeometry(
+            Twips::rect(corner.left, corner.top, Puzzle::CellWidth, Puzzle::CellHeight));
+        edit->setFont(font);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        // The box is small for its letters: they may use its whole height.
+        edit->setTextMargins(0, -2, 0, -2);
+        setColor(edit, QPalette::Text, letterColor(cell));
+        edit->setAccessibleName(cellDescription(cell));
+        m_cells.at(cell - 1) = edit;
+        m_tabOrder.append(edit);
+    }
+}
+
+void Form1::buildClueLists(QWidget* client)
+{
+    const QFont captionFont = atDesignDensity(Fonts::rounded(8.25));
+    m_frames[0]
+        = new ClueFrame(QStringLiteral("*********** VERTICALES *************"), DarkBlue, client);
+    m_frames[0]->setObjectName(QStringLiteral("Frame1"));
+    m_frames[0]->setGeometry(Twips::rect(120, 4440, 3855, 2175));
+    m_frames[0]->setAccessibleName(QStringLiteral("Pistas verticales"));
+    m_frames[1]
+        = new ClueFrame(QStringLiteral("*********** HORIZONTALES **************"), DarkRed, client);
+    m_frames[1]->setObjectName(QStringLiteral("Frame2"));
+    m_frames[1]->setGeometry(Twips::rect(4560, 4440, 3975, 2175));
+    m_frames[1]->setAccessibleName(QStringLiteral("Pistas horizontales"));
+    for (ClueFrame* frame : m_frames)
+        frame->setFont(captionFont);
+
+    using Handler = void (Form1::*)();
+    constexpr std::array<Handler, Puzzle::WordCount> handlers {&Form1::Check1_Click,
+        &Form1::Check2_Click, &Form1::Check3_Click, &Form1::Check4_Click, &Form1::Check5_Click,
+        &Form1::Check6_Click, &Form1::Check7_Click, &Form1::Check8_Click, &Form1::Check9_Click,
+        &Form1::Check10_Click, &Form1::Check11_Click, &Form1::Check12_Click};
+
+    const QFont clueFont = atDesignDensity(Fonts::sansSerif(8.25));
+    const QColor captionColor = QPalette().color(QPalette::WindowText);
+    for (int word = 1; word <= Puzzle::WordCount; ++word) {
+        ClueFrame* frame
+            = m_frames.at(Puzzle::clueListOf(word) == Puzzle::ClueList::Frame1 ? 0 : 1);
+        auto* box = new ClueBox(Puzzle::clue(word), frame);
+        box->setObjectName(QStringLiteral("Check%1").arg(word));
+        const ClueBoxPlace& place = ClueBoxPlaces.at(word - 1);
+        box->setGeometry(Twips::rect(ClueBoxLeft, place.top, place.width, place.height));
+        box->setFont(clueFont);
+        setColor(box, QPalette::WindowText, captionColor);
+        box->setAccessibleName(QStringLiteral("Pista de la palabra %1, %2: %3")
+                                   .arg(word)
+                                   .arg(directionName(word))
+                                   .arg(Puzzle::clue(word)));
+        box->setAccessibleDescription(
+            QStringLiteral("Pulse para comprobar la palabra %1").arg(word));
+        connect(box, &QAbstractButton::clicked, this, handlers.at(word - 1));
+        m_boxes.at(word - 1) = box;
+        m_tabOrder.append(box);
+    }
+}
+
+void Form1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    QAction* salir = bar->addAction(QStringLiteral("SALIR"));
+    salir->setObjectName(QStringLiteral("SAL"));
+    connect(salir, &QAction::triggered, this, &Form1::SAL_Click);
+    QAction* autor = bar->addAction(QStringLiteral("AUTOR"));
+    autor->setObjectName(QStringLiteral("mnuautor"));
+    connect(autor, &QAction::triggered, this, &Form1::mnuautor_Click);
+}
+
+Outcome Form1::checkClick(int word)
+{
+    return guarded([&] { return Puzzle::CheckClick(word, *this); });
+}
+
+// A click handler has nobody to report a failure to but Qt, which has no use for it.
+void Form1::Check1_Click()
+{
+    static_cast<void>(checkClick(1));
+}
+void Form1::Check2_Click()
+{
+    static_cast<void>(checkClick(2));
+}
+void Form1::Check3_Click()
+{
+    static_cast<void>(checkClick(3));
+}
+void Form1::Check4_Click()
+{
+    static_cast<void>(checkClick(4));
+}
+void Form1::Check5_Click()
+{
+    static_cast<void>(checkClick(5));
+}
+void Form1::Check6_Click()
+{
+    static_cast<void>(checkClick(6));
+}
+void Form1::Check7_Click()
+{
+    static_cast<void>(checkClick(7));
+}
+void Form1::Check8_Click()
+{
+    static_cast<void>(checkClick(8));
+}
+void Form1::Check9_Click()
+{
+    static_cast<void>(checkClick(9));
+}
+void Form1::Check10_Click()
+{
+    static_cast<void>(checkClick(10));
+}
+void Form1::Check11_Click()
+{
+    static_cast<void>(checkClick(11));
+}
+void Form1::Check12_Click()
+{
+    static_cast<void>(checkClick(12));
+}
+
+void Form1::mnuautor_Click()
+{
+    Q_EMIT autorRequested();
+}
+
+void Form1::SAL_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && m_tabOrder.contains(watched))
+        return previewKey(*static_cast<QKeyEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::previewKey(const QKeyEvent& event)
+{
+    quint16 keyCode = windowsKeyCode(event.key());
+    if (keyCode != Puzzle::KeyCode::NoKey) {
+        const Outcome outcome = guarded([&] { return Puzzle::Form_KeyDown(*this, keyCode); });
+        if (outcome == Outcome::Done && keyCode == Puzzle::KeyCode::NoKey)
+            return true;
+    }
+    quint16 character = characterCode(event);
+    if (character != Puzzle::KeyCode::NoKey) {
+        const Outcome outcome = guarded([&] { return Puzzle::Form_KeyPress(*this, character); });
+        if (outcome == Outcome::Done && character == Puzzle::KeyCode::NoKey)
+            return true;
+    }
+    return false;
+}
+
+void Form1::queueFocusMove(bool forward)
+{
+    // Queued on this window: the move happens once the key event is over, and never after the
+    // window is gone.
+    QMetaObject::invokeMethod(
+        this, [this, forward] { moveFocus(forward); }, Qt::QueuedConnection);
+}
+
+void Form1::moveFocus(bool forward)
+{
+    const qsizetype count = m_tabOrder.size();
+    const qsizetype current = m_tabOrder.indexOf(focusWidget());
+    qsizetype next;
+    if (current < 0)
+        next = forward ? 0 : count - 1;
+    else
+        next = (current + (forward ? 1 : count - 1)) % count;
+    m_tabOrder.at(next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+std::optional<QString> Form1::CellText(int cell)
+{
+    if (cell < 1 || cell > Puzzle::CellCount)
+        return std::nullopt;
+    return m_cells.at(cell - 1)->text();
+}
+
+Outcome Form1::SetLabelVisible(Puzzle::FeedbackLabel label, bool visible)
+{
+    (label == Puzzle::FeedbackLabel::Label1 ? m_label1 : m_label2)->setVisible(visible);
+    return Outcome::Done;
+}
+
+std::optional<Puzzle::Picture> Form1::GetPicture(int image)
+{
+    if (image < 1 || image > static_cast<int>(m_images.size()))
+        return std::nullopt;
+    const QPixmap picture = m_images.at(image - 1)->picture();
+    if (picture.isNull())
+        return Puzzle::Picture();
+    return Puzzle::Picture::fromValue(picture);
+}
+
+Outcome Form1::SetPicture(int image, const Puzzle::Picture& picture)
+{
+    if (image < 1 || image > static_cast<int>(m_images.size()))
+        return Outcome::Failed;
+    if (picture.isNull()) {
+        m_images.at(image - 1)->setPicture(QPixmap());
+        return Outcome::Done;
+    }
+    if (!picture.canConvert<QPixmap>())
+        return Outcome::Failed;
+    m_images.at(image - 1)->setPicture(picture.value<QPixmap>());
+    return Outcome::Done;
+}
+
+Outcome Form1::ShowMessage(const QString& text)
+{
+    // Held through a guard: the box dies with this window, should the window go first.
+    QPointer<QMessageBox> box = new QMessageBox(
+        QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("message"));
+    box->setWindowModality(Qt::ApplicationModal);
+    box->exec();
+    delete box.data();
+    return Outcome::Done;
+}
+
+Outcome Form1::FocusNext()
+{
+    queueFocusMove(true);
+    return Outcome::Done;
+}
+
+Outcome Form1::FocusPrevious()
+{
+    queueFocusMove(false);
+    return Outcome::Done;
+}
