@@ -1,15 +1,14 @@
-#include "fonts.h"
-#include "form1.h"
-
 #include <QApplication>
+
+#include "windowsequence.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TELMARONDA"));
-    Fonts::registerBundled();
+    configureApplication(app);
 
-    Form1 window;
-    window.show();
+    WindowSequence windows;
+    QObject::connect(&windows, &WindowSequence::finished, &app, [] { QCoreApplication::exit(0); });
+    windows.showForm1();
     return QApplication::exec();
 }

@@ -1,0 +1,94 @@
+#include "windowsequence.h"
+
+#include <QApplication>
+
+#include "fonts.h"
+#include "form1.h"
+#include "form2.h"
+#include "pictures.h"
+
+WindowSequence::WindowSequence(std::shared_ptr<const Clock> clock, QObject* parent)
+    : QObject(parent)
+    , m_clock(std::move(clock))
+{ }
+
+WindowSequence::~WindowSequence()
+{
+    for (QWidget* window : {static_cast<QWidget*>(m_form1), static_cast<QWidget*>(m_form2)}) {
+        if (window) {
+            disconnect(window, nullptr, this, nullptr);
+            delete window;
+        }
+    }
+}
+
+Form1* WindowSequence::showForm1()
+{
+    if (!m_form1) {
+        m_form1 = new Form1;
+        // Closing the crossword window through its frame unloads it.
+        m_form1->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_form1, &Form1::autorRequested, this, &WindowSequence::mnuautor_Click);
+        connect(m_form1, &QObject::destroyed, this, &WindowSequence::scheduleEndCheck);
+    }
+    m_form1->show();
+    return m_form1;
+}
+
+Form2* WindowSequence::showForm2()
+{
+    if (!m_form2) {
+        m_form2 = new Form2(m_clock);
+        connect(m_form2, &Form2::unloaded, this, [this] {
+            m_form2 = nullptr;
+            scheduleEndCheck();
+        });
+        connect(m_form2, &Form2::crosswordRequested, this, &WindowSequence::showForm1);
+    }
+    m_form2->show();
+    return m_form2;
+}
+
+void WindowSequence::mnuautor_Click()
+{
+    // The credits are loaded before the crossword goes, so a window is loaded throughout.
+    Form2* credits = showForm2();
+    credits->setEnabled(false);
+    unloadForm1();
+}
+
+void WindowSequence::unloadForm1()
+{
+    Form1* crossword = m_form1;
+    if (!crossword)
+        return;
+    m_form1 = nullptr;
+    // Called from the window's own menu handler: the window goes once that handler returns.
+    crossword->hide();
+    crossword->deleteLater();
+}
+
+void WindowSequence::scheduleEndCheck()
+{
+    if (m_endCheckPending)
+        return;
+    m_endCheckPending = true;
+    QMetaObject::invokeMethod(this, &WindowSequence::endIfNoWindow, Qt::QueuedConnection);
+}
+
+void WindowSequence::endIfNoWindow()
+{
+    m_endCheckPending = false;
+    if (!m_form1 && !m_form2)
+        Q_EMIT finished();
+}
+
+void configureApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("TELMARONDA"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.telmaronda.Telmaronda"));
+    QApplication::setWindowIcon(Pictures::applicationIcon());
+    app.setQuitOnLastWindowClosed(false);
+    Fonts::registerBundled();
+}

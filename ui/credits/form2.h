@@ -1,0 +1,68 @@
+// The credits window "ACERCA DEL AUTOR": the game's title, the credits, a dedication, a web
+// address and a rights notice on an orange card. It stays five seconds after it is loaded, then
+// unloads itself and asks for the crossword window again.
+//
+// Building the window loads it: the controls are made and Form_Load runs. Unloading hides it and
+// deletes it later, so a Form2 is always created with new and never owned by anyone but itself.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "clock.h"
+#include "desktopopener.h"
+
+class QTimer;
+class CaptionLabel;
+class PictureBox;
+
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(std::shared_ptr<const Clock> clock = Clock::monotonic(),
+                   std::shared_ptr<DesktopOpener> opener = DesktopOpener::system(),
+                   QWidget* parent = nullptr);
+
+    // The clock reading when the window was loaded.
+    double StartTime() const { return m_startTime; }
+
+    // Event handlers.
+    void Form_Load();
+    void Timer1_Timer();
+    // The handlers below only run when the window takes input, which it never does in the game:
+    // the crossword window disables its input as it shows it.
+    void Form_KeyPress(quint16& keyAscii);
+    void imgSalir_Click();
+    void Label4_Click();
+    void Label5_Click();
+
+    // Hides the window, stops its timer and deletes it once control returns to the event loop.
+    void unload();
+    bool isUnloaded() const { return m_unloaded; }
+
+Q_SIGNALS:
+    // The window has been unloaded and is on its way out.
+    void unloaded();
+    // The five seconds are over: the crossword window is to be shown again.
+    void crosswordRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::shared_ptr<const Clock> m_clock;
+    std::shared_ptr<DesktopOpener> m_opener;
+    double m_startTime = 0;
+    bool m_unloaded = false;
+
+    QTimer* Timer1 = nullptr;
+    CaptionLabel* Label1 = nullptr;
+    CaptionLabel* Label2 = nullptr;
+    CaptionLabel* Label3 = nullptr;
+    CaptionLabel* Label4 = nullptr;
+    CaptionLabel* Label5 = nullptr;
+    PictureBox* Image9 = nullptr;
+    PictureBox* imgSalir = nullptr;
+};
