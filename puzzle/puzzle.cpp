@@ -1,7 +1,5 @@
 #include "puzzle.h"
 
-#include <algorithm>
-
 namespace Puzzle {
 namespace {
 

@@ -1,0 +1,21 @@
+// The floor the game's start-up is measured against: a bare Qt main window of the crossword
+// window's size with the same two-entry menu bar, which quits on its first painted frame.
+#include "firstframe.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.menuBar()->addAction(QStringLiteral("SALIR"));
+    window.menuBar()->addAction(QStringLiteral("AUTOR"));
+    auto* client = new QWidget;
+    client->setFixedSize(580, 444);
+    window.setCentralWidget(client);
+    FirstFrame::reportAndQuit(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# One command for everything: installs what is missing, builds, then plays or tests.
+#   bash tools/setup.sh play   build an optimised program and start the game
+#   bash tools/setup.sh test   build the debug program and run the whole test suite
+# Both are safe to run again; the second run only rebuilds what changed.
+set -euo pipefail
+
+mode=${1:-play}
+case "$mode" in
+play | test) ;;
+*)
+    echo "usage: bash tools/setup.sh [play|test]" >&2
+    exit 2
+    ;;
+esac
+
+cd "$(dirname "$0")/.."
+
+# Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
+# offscreen platform the tests run on).
+packages=(cmake g++ make qt6-base-dev)
+
+install_missing() {
+    if ! command -v dpkg-query >/dev/null 2>&1; then
+        for tool in cmake c++; do
+            command -v "$tool" >/dev/null 2>&1 || {
+                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files." >&2
+                exit 1
+            }
+        done
+        return
+    fi
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Missing packages: ${missing[*]}. Install them as root: apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing ${missing[*]}..."
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+install_missing
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+if [ "$mode" = play ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j"$jobs" --target TELMARONDA
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "Built build/release/app/TELMARONDA, but there is no display to show the game on." >&2
+        exit 1
+    fi
+    exec build/release/app/TELMARONDA
+fi
+
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$jobs"
+ctest --preset dev -j"$jobs"
