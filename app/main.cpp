@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include "windowsequence.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[])
 {

@@ -1,11 +1,11 @@
 #include "windowsequence.h"
 
-#include <QApplication>
-
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
 #include "pictures.h"
+
+#include <QApplication>
 
 WindowSequence::WindowSequence(std::shared_ptr<const Clock> clock, QObject* parent)
     : QObject(parent)

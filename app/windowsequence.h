@@ -6,20 +6,21 @@
 // unloads one window and shows the other inside the same handler, so it never ends the program.
 #pragma once
 
+#include "clock.h"
+#include "form1.h"
+#include "form2.h"
+
+#include <memory>
 #include <QObject>
 #include <QPointer>
-#include <memory>
 
-#include "clock.h"
-
-class Form1;
-class Form2;
+class QApplication;
 
 class WindowSequence : public QObject {
     Q_OBJECT
 public:
-    explicit WindowSequence(std::shared_ptr<const Clock> clock = Clock::monotonic(),
-                            QObject* parent = nullptr);
+    explicit WindowSequence(
+        std::shared_ptr<const Clock> clock = Clock::monotonic(), QObject* parent = nullptr);
     // Windows still loaded close with the program.
     ~WindowSequence() override;
 
@@ -51,5 +52,4 @@ private:
 
 // Application-wide settings: the program's name and icon, and that Qt leaves deciding the
 // program's end to WindowSequence.
-class QApplication;
 void configureApplication(QApplication& app);

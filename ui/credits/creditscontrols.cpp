@@ -118,8 +118,8 @@ void LineControl::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::WindowText));
 }
 
-ShapeControl::ShapeControl(Kind kind, const QRect& shape, const QColor& color, int outlineWidth,
-                           QWidget* parent)
+ShapeControl::ShapeControl(
+    Kind kind, const QRect& shape, const QColor& color, int outlineWidth, QWidget* parent)
     : QWidget(parent)
     , m_kind(kind)
     , m_shape(shape)

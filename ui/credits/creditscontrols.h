@@ -49,7 +49,7 @@ public:
     enum Kind { RoundedFill, Outline };
 
     ShapeControl(Kind kind, const QRect& shape, const QColor& color, int outlineWidth,
-                 QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     QRect shapeRect() const { return m_shape; }
 

@@ -2,8 +2,8 @@
 // has chosen for it. The credits window goes through this so that tests can see what it asks for.
 #pragma once
 
-#include <QString>
 #include <memory>
+#include <QString>
 
 class DesktopOpener {
 public:

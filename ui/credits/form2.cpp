@@ -1,16 +1,16 @@
 #include "form2.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QTimer>
-
 #include "creditscontrols.h"
 #include "creditstexts.h"
 #include "fonts.h"
 #include "picturebox.h"
 #include "pictures.h"
 #include "twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
 
 namespace {
 
@@ -21,8 +21,8 @@ constexpr quint16 EscapeKey = 27;
 const QColor CaptionRed(255, 0, 0);
 const QColor CardOrange(255, 192, 128);
 
-CaptionLabel* makeLabel(QWidget* parent, const char* name, const QString& text, qreal points,
-                        Qt::Alignment alignment)
+CaptionLabel* makeLabel(
+    QWidget* parent, const char* name, const QString& text, qreal points, Qt::Alignment alignment)
 {
     auto* label = new CaptionLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -48,8 +48,8 @@ QString addressOf(const QString& caption)
 
 } // namespace
 
-Form2::Form2(std::shared_ptr<const Clock> clock, std::shared_ptr<DesktopOpener> opener,
-             QWidget* parent)
+Form2::Form2(
+    std::shared_ptr<const Clock> clock, std::shared_ptr<DesktopOpener> opener, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_clock(std::move(clock))
     , m_opener(std::move(opener))
@@ -64,15 +64,15 @@ Form2::Form2(std::shared_ptr<const Clock> clock, std::shared_ptr<DesktopOpener> 
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
     // Controls from the bottom of the stack to the top: each one is drawn over the ones before.
-    auto* shape1 = new ShapeControl(ShapeControl::Outline, Twips::rect(0, 0, 5895, 3375),
-                                    Qt::black, 40, this);
+    auto* shape1 = new ShapeControl(
+        ShapeControl::Outline, Twips::rect(0, 0, 5895, 3375), Qt::black, 40, this);
     shape1->setObjectName(QStringLiteral("Shape1"));
-    auto* shape2 = new ShapeControl(ShapeControl::RoundedFill, Twips::rect(120, 120, 5895, 3375),
-                                    CardOrange, 0, this);
+    auto* shape2 = new ShapeControl(
+        ShapeControl::RoundedFill, Twips::rect(120, 120, 5895, 3375), CardOrange, 0, this);
     shape2->setObjectName(QStringLiteral("Shape2"));
 
-    Label1 = makeLabel(this, "Label1", CreditsTexts::toQString(CreditsTexts::Title), 18,
-                       Qt::AlignLeft);
+    Label1 = makeLabel(
+        this, "Label1", CreditsTexts::toQString(CreditsTexts::Title), 18, Qt::AlignLeft);
     Label1->setWordWrap(false);
     Label1->setToolTip(CreditsTexts::toQString(CreditsTexts::Version));
     Label1->move(Twips::rect(1200, 240, 3255, 435).topLeft());
@@ -90,15 +90,15 @@ Form2::Form2(std::shared_ptr<const Clock> clock, std::shared_ptr<DesktopOpener> 
     Label2 = makeLabel(this, "Label2", CreditsTexts::creditsBlock(), 8.25, Qt::AlignLeft);
     Label2->setGeometry(Twips::rect(240, 720, 2055, 1935));
 
-    auto* line2 = new LineControl(Twips::toPixels(360), Twips::toPixels(2400),
-                                  Twips::toPixels(1440), this);
+    auto* line2
+        = new LineControl(Twips::toPixels(360), Twips::toPixels(2400), Twips::toPixels(1440), this);
     line2->setObjectName(QStringLiteral("Line2"));
-    auto* line1 = new LineControl(Twips::toPixels(360), Twips::toPixels(2280),
-                                  Twips::toPixels(2640), this);
+    auto* line1
+        = new LineControl(Twips::toPixels(360), Twips::toPixels(2280), Twips::toPixels(2640), this);
     line1->setObjectName(QStringLiteral("Line1"));
 
-    Label3 = makeLabel(this, "Label3", CreditsTexts::toQString(CreditsTexts::Dedication), 8.25,
-                       Qt::AlignHCenter);
+    Label3 = makeLabel(
+        this, "Label3", CreditsTexts::toQString(CreditsTexts::Dedication), 8.25, Qt::AlignHCenter);
     Label3->setGeometry(Twips::rect(2160, 1080, 3735, 615));
 
     Label4 = makeLabel(this, "Label4", CreditsTexts::framedAddress(), 8.25, Qt::AlignHCenter);

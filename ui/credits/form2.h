@@ -6,11 +6,11 @@
 // deletes it later, so a Form2 is always created with new and never owned by anyone but itself.
 #pragma once
 
-#include <QWidget>
-#include <memory>
-
 #include "clock.h"
 #include "desktopopener.h"
+
+#include <memory>
+#include <QWidget>
 
 class QTimer;
 class CaptionLabel;
@@ -20,8 +20,7 @@ class Form2 : public QWidget {
     Q_OBJECT
 public:
     explicit Form2(std::shared_ptr<const Clock> clock = Clock::monotonic(),
-                   std::shared_ptr<DesktopOpener> opener = DesktopOpener::system(),
-                   QWidget* parent = nullptr);
+        std::shared_ptr<DesktopOpener> opener = DesktopOpener::system(), QWidget* parent = nullptr);
 
     // The clock reading when the window was loaded.
     double StartTime() const { return m_startTime; }
