@@ -1,0 +1,40 @@
+# Compiles the program's .rc file and checks the version block inside the result.
+file(REMOVE "${OUTPUT}")
+execute_process(
+    COMMAND "${WINDRES}" -I "${ICON_DIR}" -O res -i "${RC_FILE}" -o "${OUTPUT}"
+    RESULT_VARIABLE result
+    ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT EXISTS "${OUTPUT}")
+    message(FATAL_ERROR "windres failed (${result}): ${errors}")
+endif()
+
+file(READ "${OUTPUT}" bytes HEX)
+
+# Version strings are stored as UTF-16LE.
+function(utf16_hex text out)
+    string(HEX "${text}" ascii)
+    string(REGEX REPLACE "(..)" "\\100" wide "${ascii}")
+    set(${out} "${wide}" PARENT_SCOPE)
+endfunction()
+
+foreach(text IN ITEMS "0C0A04B0" "ProductName" "InternalName" "TELMARONDA" "OriginalFilename"
+        "TELMARONDA.exe" "FileVersion" "ProductVersion" "1.00" "Translation")
+    utf16_hex("${text}" wanted)
+    string(FIND "${bytes}" "${wanted}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "\"${text}\" is missing from the version block")
+    endif()
+endforeach()
+
+# Translation: language 0x0C0A, code page 1200 (0x04B0), little-endian.
+utf16_hex("Translation" name)
+string(FIND "${bytes}" "${name}00000a0cb004" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "the translation is not 0x0C0A, 1200")
+endif()
+
+# Resource type 14 is an icon group: the program's icon is in.
+string(FIND "${bytes}" "ffff0e00" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "the icon group is missing")
+endif()
