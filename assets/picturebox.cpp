@@ -9,6 +9,7 @@ PictureBox::PictureBox(QWidget* parent)
 void PictureBox::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
+    m_scaled = QPixmap();
     update();
 }
 
@@ -36,10 +37,29 @@ QRect PictureBox::pictureRect() const
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!m_picture.isNull())
-        painter.drawPixmap(pictureRect(), m_picture);
+    const QRect target = pictureRect();
+    if (!m_picture.isNull() && !target.isEmpty()) {
+        // Scale with area averaging straight to the screen's pixels: a large picture shrunk into
+        // a small box stays smooth, and nothing is scaled a second time while drawing.
+        const qreal ratio = devicePixelRatioF();
+        const QSize devicePixels = (QSizeF(target.size()) * ratio).toSize();
+        if (m_scaled.isNull() || m_scaled.size() != devicePixels
+            || m_scaledFrom != m_picture.cacheKey()) {
+            m_scaled
+                = m_picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaled.setDevicePixelRatio(ratio);
+            m_scaledFrom = m_picture.cacheKey();
+        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(target, m_scaled);
+    }
     if (m_bordered) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // One logical pixel on each side, whatever the screen's scale.
+        const QColor line = palette().color(QPalette::WindowText);
+        const QRect box = rect();
+        painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), line);
+        painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), line);
+        painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), line);
+        painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), line);
     }
 }

@@ -26,4 +26,7 @@ protected:
 private:
     QPixmap m_picture;
     bool m_bordered = false;
+    // The picture scaled once to the box's size in device pixels, redone when either changes.
+    QPixmap m_scaled;
+    qint64 m_scaledFrom = 0;
 };
