@@ -33,6 +33,26 @@ char letterOf(int cell)
     return Puzzle::expectedLetter(use.word, use.position);
 }
 
+// Counts the key presses that reach the watched widgets: a key a control leaves unused goes on to
+// the control's parents.
+class KeySpy : public QObject {
+public:
+    explicit KeySpy(const QList<QWidget*>& watched)
+    {
+        for (QWidget* widget : watched)
+            widget->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            ++count;
+        return false;
+    }
+};
+
 // What a dismissed message box looked like.
 struct SeenMessage {
     QString title;
@@ -383,9 +403,26 @@ void TestForm1::previewMoves()
         edit->setCursorPosition(1);
     }
     const bool ticked = !edit && qobject_cast<QAbstractButton*>(control(from))->isChecked();
+    KeySpy unused({m_form.get(), m_form->centralWidget(), control(QStringLiteral("Frame1")),
+        control(QStringLiteral("Frame2"))});
+    std::unique_ptr<QSignalSpy> returnPressed;
+    if (edit)
+        returnPressed = std::make_unique<QSignalSpy>(edit, &QLineEdit::returnPressed);
 
-    this->key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    // Delivered through the application to the focused control, as the window system does; the
+    // focus moves only once the key event is over.
+    const QString text
+        = key == Qt::Key_Return || key == Qt::Key_Enter ? QStringLiteral("\r") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(control(from), &press);
+    QApplication::sendEvent(control(from), &release);
+    if (key != Qt::Key_Tab) // Tab is the control's own key and moves at once
+        QCOMPARE(focusName(), from);
     QTRY_COMPARE(focusName(), to);
+    QCOMPARE(unused.count, 0);
+    if (returnPressed)
+        QCOMPARE(returnPressed->count(), 0);
     // The key was consumed: nothing typed, no caret moved, no box ticked.
     if (edit) {
         QCOMPARE(edit->text(), QStringLiteral("AB"));
