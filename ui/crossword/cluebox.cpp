@@ -97,12 +97,15 @@ void ClueBox::paintEvent(QPaintEvent*)
     }
     painter.resetTransform();
 
+    // A dotted outline round the caption marks the box that has the focus.
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = QRectF(area.left(), top, usedWidth * scale, pitch * lines)
-                         .toAlignedRect()
-                         .intersected(area);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        const QRect outline = QRectF(area.left(), top, usedWidth * scale, pitch * lines)
+                                  .toAlignedRect()
+                                  .intersected(area)
+                                  .adjusted(0, 0, -1, -1);
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outline);
     }
 }

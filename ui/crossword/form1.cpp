@@ -471,6 +471,8 @@ void Form1::moveFocus(bool forward)
         next = forward ? 0 : count - 1;
     else
         next = (current + (forward ? 1 : count - 1)) % count;
+    // A move by keyboard, as Tab makes it: the style shows where the focus went.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     m_tabOrder.at(next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
