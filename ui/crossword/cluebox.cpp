@@ -5,16 +5,36 @@
 #include <QStyleOption>
 #include <QTextLayout>
 
+namespace {
+// A line of caption needs at least three quarters of the font's height: closer lines would touch.
+constexpr qreal MinimumLinePitch = 0.75;
+// How far a caption may be narrowed to fit its box, and in what steps.
+constexpr qreal NarrowestScale = 0.7;
+constexpr qreal ScaleStep = 0.02;
+} // namespace
+
 ClueBox::ClueBox(const QString& caption, QWidget* parent)
     : QCheckBox(caption, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void ClueBox::setOpenHeight(int height)
+{
+    m_openHeight = height;
+    update();
+}
+
+int ClueBox::openHeight() const
+{
+    return m_openHeight < 0 ? height() : std::min(m_openHeight, height());
+}
+
 QRect ClueBox::indicatorRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
+    option.rect.setHeight(openHeight());
     return style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
 }
 
@@ -34,43 +54,58 @@ void ClueBox::paintEvent(QPaintEvent*)
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &indicator, &painter, this);
 
     const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    const QRect area = rect().adjusted(indicator.rect.right() + 1 + spacing, 0, 0, 0);
+    const QRect area(indicator.rect.right() + 1 + spacing, 0,
+        width() - indicator.rect.right() - 1 - spacing, openHeight());
+    if (area.isEmpty() || text().isEmpty())
+        return;
 
-    // Break the caption into lines that fit the box's width.
+    // Break the caption into as many lines as the height allows; when even that is too few, set
+    // it narrower until it fits.
+    const QFontMetricsF metrics(font());
+    const int maxLines = std::max(1, int(area.height() / (metrics.height() * MinimumLinePitch)));
     QTextLayout layout(text(), font());
     QTextOption textOption(Qt::AlignLeft);
     textOption.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(textOption);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(area.width());
-    layout.endLayout();
+    auto wrap = [&](qreal width) {
+        layout.clearLayout();
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        return layout.lineCount();
+    };
+    qreal scale = 1.0;
+    while (wrap(area.width() / scale) > maxLines && scale - ScaleStep >= NarrowestScale)
+        scale -= ScaleStep;
     const int lines = layout.lineCount();
-    if (lines == 0)
-        return;
 
-    // The lines are centred in the box's height. When they would not fit at the font's own line
-    // spacing they move closer together, each line's capitals centred in its share of the height,
-    // so that a two-line caption stays whole in a box little taller than one line.
-    const QFontMetricsF metrics(font());
+    // The lines are centred in the height. When they would not fit at the font's own line
+    // spacing they move closer together, each line's capitals centred in its share.
     const qreal pitch = std::min(metrics.lineSpacing(), qreal(area.height()) / lines);
-    const qreal top = area.top() + (area.height() - pitch * lines) / 2;
-    painter.setPen(palette().color(QPalette::WindowText));
+    const qreal top = (area.height() - pitch * lines) / 2;
     painter.setClipRect(area);
-    QRectF used;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.translate(area.left(), 0);
+    painter.scale(scale, 1.0);
+    qreal usedWidth = 0;
     for (int i = 0; i < lines; ++i) {
         const QTextLine line = layout.lineAt(i);
         const qreal baseline = top + pitch * i + (pitch + metrics.capHeight()) / 2;
-        const QPointF origin(area.left(), baseline - line.ascent());
-        line.draw(&painter, origin);
-        used |= QRectF(origin.x(), top + pitch * i, line.naturalTextWidth(), pitch);
+        line.draw(&painter, QPointF(0, baseline - line.ascent()));
+        usedWidth = std::max(usedWidth, line.naturalTextWidth());
     }
+    painter.resetTransform();
 
+    // A dotted outline round the caption marks the box that has the focus.
     if (hasFocus()) {
+        const QRect outline = QRectF(area.left(), top, usedWidth * scale, pitch * lines)
+                                  .toAlignedRect()
+                                  .intersected(area)
+                                  .adjusted(0, 0, -1, -1);
         painter.setClipping(false);
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = used.toAlignedRect().intersected(rect());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outline);
     }
 }

@@ -339,6 +339,18 @@ void Form1::buildClueLists(QWidget* client)
         m_boxes.at(word - 1) = box;
         m_tabOrder.append(box);
     }
+
+    // A box whose lower part the next box of its list covers draws only in the part left open.
+    for (int word = 1; word <= Puzzle::WordCount; ++word) {
+        const ClueBoxPlace& place = ClueBoxPlaces.at(word - 1);
+        int open = place.height;
+        for (int other = 1; other <= Puzzle::WordCount; ++other) {
+            const ClueBoxPlace& below = ClueBoxPlaces.at(other - 1);
+            if (Puzzle::clueListOf(other) == Puzzle::clueListOf(word) && below.top > place.top)
+                open = std::min(open, below.top - place.top);
+        }
+        m_boxes.at(word - 1)->setOpenHeight(Twips::toPixels(open));
+    }
 }
 
 void Form1::buildMenu()
@@ -459,6 +471,8 @@ void Form1::moveFocus(bool forward)
         next = forward ? 0 : count - 1;
     else
         next = (current + (forward ? 1 : count - 1)) % count;
+    // A move by keyboard, as Tab makes it: the style shows where the focus went.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     m_tabOrder.at(next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
