@@ -26,10 +26,11 @@ foreach(text IN ITEMS "0C0A04B0" "ProductName" "InternalName" "TELMARONDA" "Orig
     endif()
 endforeach()
 
-# Translation: language 0x0C0A, code page 1200 (0x04B0), little-endian.
+# Translation: language 0x0C0A, code page 1200 (0x04B0), little-endian, after the name's
+# terminator and padding.
 utf16_hex("Translation" name)
-string(FIND "${bytes}" "${name}00000a0cb004" at)
-if(at EQUAL -1)
+string(REGEX MATCH "${name}(0000)+0a0cb004" translation "${bytes}")
+if(NOT translation)
     message(FATAL_ERROR "the translation is not 0x0C0A, 1200")
 endif()
 

@@ -12,7 +12,8 @@ inline constexpr std::u16string_view Title = u"TELMARONDA N.2";
 inline constexpr std::u16string_view Version = u"Version 0.75";
 inline constexpr std::u16string_view Heading = u"Idea y Programacion:";
 inline constexpr std::u16string_view Date = u"Octubre 2005";
-inline constexpr std::u16string_view Author = u"Lucía Ferrer Gil";
+// No-break spaces hold the name together, so the wrapping never splits it over two lines.
+inline constexpr std::u16string_view Author = u"Ramón\u00A0Villanueva";
 inline constexpr std::u16string_view Dedication = u"Dedicado a mis alumnos del internado.";
 inline constexpr std::u16string_view Address = u"http://www.example.org/telmaronda/autor";
 inline constexpr std::u16string_view RightsPhrase = u" Derechos res. 2005";
