@@ -2,19 +2,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
 
 namespace FirstFrame {
 namespace {
-
-// The driver puts the monotonic clock's reading at spawn time into this variable.
-qint64 spawnNanoseconds()
-{
-    return qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
-}
 
 qint64 peakResidentKib()
 {
@@ -27,38 +21,57 @@ qint64 peakResidentKib()
     return -1;
 }
 
+// Watches every object's paint events, since the window may not exist yet when watching
+// starts; removes itself after the first frame.
 class Watcher : public QObject {
 public:
-    using QObject::QObject;
+    Watcher(QString windowName, std::function<void()> done)
+        : m_windowName(std::move(windowName))
+        , m_done(std::move(done))
+    { }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            // The frame is flushed to the screen right after this paint pass; report then.
-            QTimer::singleShot(0, qApp, [] {
-                const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                    std::chrono::steady_clock::now().time_since_epoch())
-                                       .count();
-                std::printf("startup_ms=%.3f peak_kib=%lld\n", (now - spawnNanoseconds()) / 1e6,
-                    static_cast<long long>(peakResidentKib()));
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
+        if (event->type() == QEvent::Paint && watched->objectName() == m_windowName) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // The frame is flushed right after this paint pass; report once it is.
+            QTimer::singleShot(0, this, [this] {
+                m_done();
+                deleteLater();
             });
         }
         return false;
     }
 
 private:
-    bool m_seen = false;
+    QString m_windowName;
+    std::function<void()> m_done;
 };
 
 } // namespace
 
-void reportAndQuit(QWidget* window)
+qint64 nowNanoseconds()
 {
-    window->installEventFilter(new Watcher(window));
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void watch(const QString& windowName, std::function<void()> done)
+{
+    QCoreApplication::instance()->installEventFilter(new Watcher(windowName, std::move(done)));
+}
+
+void reportStartupAndQuit(const QString& windowName)
+{
+    watch(windowName, [] {
+        const qint64 spawned = qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
+        std::printf("startup_ms=%.3f peak_kib=%lld\n", (nowNanoseconds() - spawned) / 1e6,
+            static_cast<long long>(peakResidentKib()));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
 }
 
 } // namespace FirstFrame

@@ -1,13 +1,20 @@
-// For start-up benchmarks: reports, once a window has painted its first frame, how long that took
-// since the benchmark driver spawned this process, and the peak memory so far; then quits.
+// For benchmarks: notices when a window has painted its first frame.
 #pragma once
 
-#include <QWidget>
+#include <functional>
+#include <QObject>
 
 namespace FirstFrame {
 
-// Watches `window`; after its first frame is on screen, prints
-// "startup_ms=<ms> peak_kib=<kib>" on standard output and quits the application.
-void reportAndQuit(QWidget* window);
+// Calls `done` once, right after the first frame of the first window whose objectName is
+// `windowName` has been painted and flushed to the screen.
+void watch(const QString& windowName, std::function<void()> done);
+
+// Monotonic nanoseconds, comparable between processes on one machine.
+qint64 nowNanoseconds();
+
+// Prints "startup_ms=<ms since the driver spawned this process> peak_kib=<peak memory>" once the
+// window's first frame is on screen, then quits the application.
+void reportStartupAndQuit(const QString& windowName);
 
 } // namespace FirstFrame

@@ -9,13 +9,14 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    FirstFrame::reportStartupAndQuit(QStringLiteral("floor"));
     QMainWindow window;
+    window.setObjectName(QStringLiteral("floor"));
     window.menuBar()->addAction(QStringLiteral("SALIR"));
     window.menuBar()->addAction(QStringLiteral("AUTOR"));
     auto* client = new QWidget;
     client->setFixedSize(580, 444);
     window.setCentralWidget(client);
-    FirstFrame::reportAndQuit(&window);
     window.show();
     return QApplication::exec();
 }

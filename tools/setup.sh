@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One command for everything: installs what is missing, builds, then plays or tests.
 #   bash tools/setup.sh play   build an optimised program and start the game
-#   bash tools/setup.sh test   build the debug program and run the whole test suite
+#   bash tools/setup.sh test   build the debug program and run the whole test suite, then run it
+#                              again built with AddressSanitizer and UndefinedBehaviorSanitizer
 # Both are safe to run again; the second run only rebuilds what changed.
 set -euo pipefail
 
@@ -64,6 +65,9 @@ if [ "$mode" = play ]; then
     exec build/release/app/TELMARONDA
 fi
 
-cmake --preset dev >/dev/null
-cmake --build --preset dev -j"$jobs"
-ctest --preset dev -j"$jobs"
+for preset in dev asan; do
+    echo "== $preset build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j"$jobs"
+    ctest --preset "$preset" -j"$jobs"
+done

@@ -1,0 +1,17 @@
+// The game's own start, exactly as the program makes it, ending on the crossword window's first
+// painted frame.
+#include "firstframe.h"
+#include "windowsequence.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    FirstFrame::reportStartupAndQuit(QStringLiteral("Form1"));
+    configureApplication(app);
+
+    WindowSequence windows;
+    windows.showForm1();
+    return QApplication::exec();
+}
