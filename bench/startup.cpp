@@ -83,12 +83,14 @@ int main(int argc, char* argv[])
     const double floorMs = median(times[0]), gameMs = median(times[1]);
     const double floorMib = median(memory[0]) / 1024, gameMib = median(memory[1]) / 1024;
     std::printf(
-        "| start-up (%d runs each)        | floor       | game        | game vs floor |\n", runs);
-    std::printf("|--------------------------------|-------------|-------------|---------------|\n");
+        "| start-up, %2d runs each       |      floor |       game | game vs floor        |\n",
+        runs);
     std::printf(
-        "| first painted frame, median    | %8.1f ms | %8.1f ms | x %.2f (median ratio) |\n",
+        "|------------------------------|------------|------------|----------------------|\n");
+    std::printf("| first painted frame, median  | %7.1f ms | %7.1f ms | x %.2f (median ratio) |\n",
         floorMs, gameMs, median(ratios));
-    std::printf("| peak resident memory, median   | %7.1f MiB | %7.1f MiB | %+.1f MiB |\n",
+    std::printf(
+        "| peak resident memory, median | %6.1f MiB | %6.1f MiB | %+5.1f MiB            |\n",
         floorMib, gameMib, gameMib - floorMib);
     return 0;
 }
