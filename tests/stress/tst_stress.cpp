@@ -273,8 +273,9 @@ private:
     QString m_sendFault;
     QString m_failure;
 
-    // The credits window while it is shown, the clock reading it was loaded at, and how many
-    // more events it gets before its five seconds are over.
+    // Whether the credits are on; the credits window, the clock reading it was loaded at, and
+    // how many more events it gets before its five seconds are over.
+    bool m_inCredits = false;
     QPointer<Form2> m_credits;
     double m_creditsStart = 0;
     int m_creditsEventsLeft = 0;
@@ -464,7 +465,7 @@ QString TestStress::drawPasteText()
 
 void TestStress::step()
 {
-    if (m_credits) {
+    if (m_inCredits) {
         if (m_creditsEventsLeft-- > 0)
             creditsStep();
         else
@@ -651,6 +652,7 @@ void TestStress::pickAutor()
         } else {
             m_crossword.autor->trigger();
         }
+        m_inCredits = true;
         m_credits = m_windows->form2();
         m_crossword = Crossword();
         m_salir.reset();
@@ -743,7 +745,7 @@ void TestStress::creditsRunOut()
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (m_credits)
                 m_sendFault = QStringLiteral("the credits window outlived its five seconds");
-            m_credits = nullptr;
+            m_inCredits = false;
             const QString fault = bindCrossword();
             if (!fault.isEmpty() && m_sendFault.isEmpty())
                 m_sendFault = fault;
@@ -762,7 +764,7 @@ bool TestStress::deliver(const QString& what, const std::function<void()>& send)
 
     QString fault = m_sendFault;
     if (fault.isEmpty())
-        fault = m_credits ? creditsFault() : crosswordFault();
+        fault = m_inCredits ? creditsFault() : crosswordFault();
     if (fault.isEmpty())
         return true;
     m_failure = QStringLiteral("seed %1, step %2 of %3, after %4: %5")
