@@ -38,9 +38,13 @@
 namespace {
 
 // Per channel, a pixel may differ from its reference by this many counts before it counts as
-// differing; and this share of all pixels may differ before the picture does.
+// differing. A picture differs when more than a small share of all its pixels do, or when the
+// differing pixels gather in one place: a control moved by one pixel changes only a few hundred
+// pixels of the window, but all of them along its edges.
 constexpr int ChannelTolerance = 8;
 constexpr double DifferingShare = 0.005;
+constexpr int Tile = 16;
+constexpr int DifferingPerTile = Tile * Tile / 16;
 
 const QString QtVersionKey = QStringLiteral("Qt");
 
@@ -90,6 +94,9 @@ private:
 struct Comparison {
     qsizetype differing = 0;
     int largest = 0;
+    // The most differing pixels in one tile, and that tile's top-left corner.
+    int tileMost = 0;
+    QPoint tileAt;
     QImage map; // the reference in grey, differing pixels in magenta
 };
 
@@ -98,6 +105,8 @@ Comparison compare(const QImage& actual, const QImage& reference)
     Comparison result;
     result.map = reference.convertToFormat(QImage::Format_Grayscale8)
                      .convertToFormat(QImage::Format_RGB32);
+    const int tilesAcross = (actual.width() + Tile - 1) / Tile;
+    QList<int> tiles(tilesAcross * ((actual.height() + Tile - 1) / Tile), 0);
     for (int y = 0; y < actual.height(); ++y) {
         const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
         const auto* r = reinterpret_cast<const QRgb*>(reference.constScanLine(y));
@@ -108,6 +117,11 @@ Comparison compare(const QImage& actual, const QImage& reference)
             result.largest = std::max(result.largest, difference);
             if (difference > ChannelTolerance) {
                 ++result.differing;
+                const int tile = y / Tile * tilesAcross + x / Tile;
+                if (++tiles[tile] > result.tileMost) {
+                    result.tileMost = tiles[tile];
+                    result.tileAt = QPoint(x / Tile * Tile, y / Tile * Tile);
+                }
                 m[x] = qRgb(255, 0, 255);
             } else {
                 // Matching pixels fade, so the differing ones stand out.
@@ -303,13 +317,19 @@ void TestGolden::check(const QString& name, const QImage& actual)
     }
     const Comparison result = compare(actual, reference);
     const qsizetype allowed = qsizetype(DifferingShare * actual.width() * actual.height());
-    if (result.differing > allowed) {
+    if (result.differing > allowed || result.tileMost > DifferingPerTile) {
         keepFailure(&result.map);
-        QFAIL(qPrintable(QStringLiteral(
-            "%1 pixels differ by more than %2 (at most %3 may), largest difference %4")
+        QFAIL(qPrintable(QStringLiteral("%1 pixels differ by more than %2 counts (at most %3 may), "
+                                        "%4 of them in the %5x%5 tile at %6,%7 (at most %8 may); "
+                                        "largest difference %9")
                              .arg(result.differing)
                              .arg(ChannelTolerance)
                              .arg(allowed)
+                             .arg(result.tileMost)
+                             .arg(Tile)
+                             .arg(result.tileAt.x())
+                             .arg(result.tileAt.y())
+                             .arg(DifferingPerTile)
                              .arg(result.largest)));
     }
 }
