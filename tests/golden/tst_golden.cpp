@@ -1,0 +1,347 @@
+// Golden screenshots: the crossword window as it opens and after a full solve, and the credits
+// window, drawn offscreen and compared pixel by pixel with the pictures in references/. A change of
+// layout, font, colour or picture fails here.
+//
+// After a deliberate change of look, redraw the references, look at them and commit them:
+//
+//     TELMARONDA_UPDATE_GOLDEN=1 ctest --preset dev -R golden
+//
+// The drawing is made the same on every machine: fontconfig is pointed at fonts.conf, which
+// knows no font folder, so the bundled faces are the only ones and the rendering settings are
+// fixed; controls without a font of their own (the menu bar) take the bundled sans serif rather
+// than the desktop's; the style is Fusion with its own palette, which is what Qt gives the program
+// on Linux; and the caret does not blink, so the focused cell always shows it. The references hold
+// the Qt version that drew them; under another Qt minor version the comparison is skipped, since
+// Qt's own drawing of frames and check boxes changes between versions.
+#include "clock.h"
+#include "fonts.h"
+#include "form1.h"
+#include "form2.h"
+#include "puzzle.h"
+#include "windowsequence.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+#include <QVersionNumber>
+
+namespace {
+
+// Per channel, a pixel may differ from its reference by this many counts before it counts as
+// differing. A picture differs when more than a small share of all its pixels do, or when the
+// differing pixels gather in one place: a control moved by one pixel changes only a few hundred
+// pixels of the window, but all of them along its edges.
+constexpr int ChannelTolerance = 8;
+constexpr double DifferingShare = 0.005;
+constexpr int Tile = 16;
+constexpr int DifferingPerTile = Tile * Tile / 16;
+
+const QString QtVersionKey = QStringLiteral("Qt");
+
+bool updating()
+{
+    return qEnvironmentVariableIntValue("TELMARONDA_UPDATE_GOLDEN") != 0;
+}
+
+QString referencePath(const QString& name)
+{
+    return QStringLiteral(GOLDEN_REFERENCES "/%1.png").arg(name);
+}
+
+// A clock that stays at the moment the credits were loaded: they never time out.
+class StoppedClock final : public Clock {
+public:
+    double seconds() const override { return 100.0; }
+};
+
+char letterOf(int cell)
+{
+    const Puzzle::WordLetter use = Puzzle::wordsOfCell(cell).front();
+    return Puzzle::expectedLetter(use.word, use.position);
+}
+
+// Presses OK on every message box that opens while it lives.
+class MessageDismisser {
+public:
+    MessageDismisser()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            m_texts.append(box->text());
+            box->button(QMessageBox::Ok)->click();
+        });
+        m_timer.start(10);
+    }
+    const QStringList& texts() const { return m_texts; }
+
+private:
+    QTimer m_timer;
+    QStringList m_texts;
+};
+
+struct Comparison {
+    qsizetype differing = 0;
+    int largest = 0;
+    // The most differing pixels in one tile, and that tile's top-left corner.
+    int tileMost = 0;
+    QPoint tileAt;
+    QImage map; // the reference in grey, differing pixels in magenta
+};
+
+Comparison compare(const QImage& actual, const QImage& reference)
+{
+    Comparison result;
+    result.map = reference.convertToFormat(QImage::Format_Grayscale8)
+                     .convertToFormat(QImage::Format_RGB32);
+    const int tilesAcross = (actual.width() + Tile - 1) / Tile;
+    QList<int> tiles(tilesAcross * ((actual.height() + Tile - 1) / Tile), 0);
+    for (int y = 0; y < actual.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(reference.constScanLine(y));
+        auto* m = reinterpret_cast<QRgb*>(result.map.scanLine(y));
+        for (int x = 0; x < actual.width(); ++x) {
+            const int difference = std::max({std::abs(qRed(a[x]) - qRed(r[x])),
+                std::abs(qGreen(a[x]) - qGreen(r[x])), std::abs(qBlue(a[x]) - qBlue(r[x]))});
+            result.largest = std::max(result.largest, difference);
+            if (difference > ChannelTolerance) {
+                ++result.differing;
+                const int tile = y / Tile * tilesAcross + x / Tile;
+                if (++tiles[tile] > result.tileMost) {
+                    result.tileMost = tiles[tile];
+                    result.tileAt = QPoint(x / Tile * Tile, y / Tile * Tile);
+                }
+                m[x] = qRgb(255, 0, 255);
+            } else {
+                // Matching pixels fade, so the differing ones stand out.
+                const int grey = 160 + qGray(m[x]) * 95 / 255;
+                m[x] = qRgb(grey, grey, grey);
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+class TestGolden : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void window_data();
+    void window();
+
+private:
+    void showFreshCrossword();
+    void showSolvedCrossword();
+    void showCredits();
+    void check(const QString& name, const QImage& actual);
+    QString focusName() const;
+
+    std::unique_ptr<Form1> m_form1;
+    QPointer<Form2> m_form2;
+};
+
+void TestGolden::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+    // Only the bundled faces exist, whatever the machine has installed; fontconfig's generic
+    // names are no faces of their own.
+    QStringList families = QFontDatabase::families();
+    for (const char* generic : {"Monospace", "Sans Serif", "Serif"})
+        families.removeAll(QLatin1String(generic));
+    families.sort();
+    QCOMPARE(
+        families, QStringList({QStringLiteral("Liberation Sans"), QStringLiteral("Quicksand")}));
+}
+
+void TestGolden::cleanup()
+{
+    m_form1.reset();
+    delete m_form2.data();
+}
+
+void TestGolden::window_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("crossword, fresh") << QStringLiteral("crossword-fresh");
+    QTest::newRow("crossword, solved") << QStringLiteral("crossword-solved");
+    QTest::newRow("credits") << QStringLiteral("credits");
+}
+
+void TestGolden::window()
+{
+    QFETCH(QString, name);
+    if (name == QLatin1String("crossword-fresh"))
+        showFreshCrossword();
+    else if (name == QLatin1String("crossword-solved"))
+        showSolvedCrossword();
+    else
+        showCredits();
+    if (QTest::currentTestFailed())
+        return;
+    QWidget* shown = m_form1 ? static_cast<QWidget*>(m_form1.get()) : m_form2.data();
+    const QPixmap pixmap = shown->grab();
+    QCOMPARE(pixmap.devicePixelRatio(), 1.0);
+    check(name, pixmap.toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+QString TestGolden::focusName() const
+{
+    QWidget* focus = m_form1->focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+void TestGolden::showFreshCrossword()
+{
+    m_form1 = std::make_unique<Form1>();
+    m_form1->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form1.get()));
+    QCOMPARE(focusName(), QStringLiteral("Text1"));
+}
+
+void TestGolden::showSolvedCrossword()
+{
+    showFreshCrossword();
+    if (QTest::currentTestFailed())
+        return;
+    QWindow* window = m_form1->windowHandle();
+    // Every letter typed, each followed by Enter, which moves on to the next cell and from the
+    // last one to the first clue.
+    for (int n = 1; n <= Puzzle::CellCount; ++n) {
+        QTest::keyClick(window, letterOf(n));
+        QTest::keyClick(window, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    // Every word checked with the space bar; the last one wins the game.
+    MessageDismisser dismisser;
+    for (int word = 1; word <= Puzzle::WordCount; ++word) {
+        QCOMPARE(focusName(), QStringLiteral("Check%1").arg(word));
+        QTest::keyClick(window, Qt::Key_Space);
+        // The closing message box leaves no window active on this platform.
+        m_form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form1.get()));
+        QTest::keyClick(window, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(dismisser.texts(), QStringList(QStringLiteral("GANASTES")));
+    QCOMPARE(focusName(), QStringLiteral("Text1"));
+    QVERIFY(m_form1->findChild<QLabel*>(QStringLiteral("Label1"))->isVisible());
+}
+
+void TestGolden::showCredits()
+{
+    // Shown as the game shows it: loaded, then its input disabled.
+    m_form2 = new Form2(std::make_shared<StoppedClock>());
+    m_form2->show();
+    m_form2->setEnabled(false);
+    QVERIFY(QTest::qWaitForWindowExposed(m_form2));
+}
+
+void TestGolden::check(const QString& name, const QImage& actual)
+{
+    const QString path = referencePath(name);
+
+    if (updating()) {
+        QImage reference = actual;
+        reference.setText(QtVersionKey, QString::fromLatin1(qVersion()));
+        QVERIFY(QDir().mkpath(QStringLiteral(GOLDEN_REFERENCES)));
+        QVERIFY2(reference.save(path), qPrintable(path));
+        qInfo("reference written: %s", qPrintable(path));
+        return;
+    }
+
+    QImage reference(path);
+    QVERIFY2(!reference.isNull(),
+        qPrintable(
+            QStringLiteral("no reference %1; TELMARONDA_UPDATE_GOLDEN=1 draws it").arg(path)));
+    const QVersionNumber drawnBy = QVersionNumber::fromString(reference.text(QtVersionKey));
+    const QVersionNumber running = QVersionNumber::fromString(QLatin1String(qVersion()));
+    if (drawnBy.majorVersion() != running.majorVersion()
+        || drawnBy.minorVersion() != running.minorVersion())
+        QSKIP(qPrintable(QStringLiteral("reference drawn with Qt %1, running Qt %2")
+                             .arg(drawnBy.toString(), running.toString())));
+    reference = reference.convertToFormat(QImage::Format_RGB32);
+
+    const QString failures = QStringLiteral(GOLDEN_FAILURES);
+    const QString actualPath = QStringLiteral("%1/%2.png").arg(failures, name);
+    const QString diffPath = QStringLiteral("%1/%2-diff.png").arg(failures, name);
+    QFile::remove(actualPath);
+    QFile::remove(diffPath);
+    auto keepFailure = [&](const QImage* map) {
+        QDir().mkpath(failures);
+        actual.save(actualPath);
+        qWarning("actual picture: %s", qPrintable(actualPath));
+        if (map) {
+            map->save(diffPath);
+            qWarning("differences (magenta): %s", qPrintable(diffPath));
+        }
+    };
+
+    if (actual.size() != reference.size()) {
+        keepFailure(nullptr);
+        QFAIL(qPrintable(QStringLiteral("size %1x%2, reference %3x%4")
+                             .arg(actual.width())
+                             .arg(actual.height())
+                             .arg(reference.width())
+                             .arg(reference.height())));
+    }
+    const Comparison result = compare(actual, reference);
+    const qsizetype allowed = qsizetype(DifferingShare * actual.width() * actual.height());
+    if (result.differing > allowed || result.tileMost > DifferingPerTile) {
+        keepFailure(&result.map);
+        QFAIL(qPrintable(QStringLiteral("%1 pixels differ by more than %2 counts (at most %3 may), "
+                                        "%4 of them in the %5x%5 tile at %6,%7 (at most %8 may); "
+                                        "largest difference %9")
+                             .arg(result.differing)
+                             .arg(ChannelTolerance)
+                             .arg(allowed)
+                             .arg(result.tileMost)
+                             .arg(Tile)
+                             .arg(result.tileAt.x())
+                             .arg(result.tileAt.y())
+                             .arg(DifferingPerTile)
+                             .arg(result.largest)));
+    }
+}
+
+int main(int argc, char* argv[])
+{
+    // Nothing from the machine's desktop settings reaches the drawing.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("FONTCONFIG_FILE", GOLDEN_FONTCONFIG);
+    for (const char* name : {"FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "QT_QPA_PLATFORMTHEME",
+             "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+             "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "QT_USE_PHYSICAL_DPI"})
+        qunsetenv(name);
+
+    QApplication app(argc, argv);
+    configureApplication(app);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    // Controls without a font of their own (the menu bar) use the bundled sans serif.
+    QApplication::setFont(Fonts::sansSerif(9));
+    // A steady caret: a focused cell shows it in every picture.
+    QApplication::setCursorFlashTime(0);
+
+    TestGolden test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_golden.moc"
