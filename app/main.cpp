@@ -1,4 +1,4 @@
-#include "windowsequence.h"
+#include "app/windowsequence.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
-#include "windowsequence.h"
+#include "app/windowsequence.h"
 
-#include "fonts.h"
-#include "form1.h"
-#include "form2.h"
-#include "pictures.h"
+#include "assets/fonts.h"
+#include "assets/pictures.h"
+#include "ui/credits/form2.h"
+#include "ui/crossword/form1.h"
 
 #include <QApplication>
 

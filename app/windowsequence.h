@@ -6,9 +6,9 @@
 // unloads one window and shows the other inside the same handler, so it never ends the program.
 #pragma once
 
-#include "clock.h"
-#include "form1.h"
-#include "form2.h"
+#include "ui/credits/clock.h"
+#include "ui/credits/form2.h"
+#include "ui/crossword/form1.h"
 
 #include <memory>
 #include <QObject>

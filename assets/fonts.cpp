@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "assets/fonts.h"
 
 #include <QFontDatabase>
 #include <QResource>

@@ -1,4 +1,4 @@
-#include "iconfile.h"
+#include "assets/iconfile.h"
 
 namespace IconFile {
 

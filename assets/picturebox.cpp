@@ -1,4 +1,4 @@
-#include "picturebox.h"
+#include "assets/picturebox.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "pictures.h"
+#include "assets/pictures.h"
 
-#include "iconfile.h"
+#include "assets/iconfile.h"
 
 #include <array>
 #include <map>

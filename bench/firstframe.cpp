@@ -1,4 +1,4 @@
-#include "firstframe.h"
+#include "bench/firstframe.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The floor the game's start-up is measured against: a bare Qt main window of the crossword
 // window's size with the same two-entry menu bar, which quits on its first painted frame.
-#include "firstframe.h"
+#include "bench/firstframe.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 // The game's own start, exactly as the program makes it, ending on the crossword window's first
 // painted frame.
-#include "firstframe.h"
-#include "windowsequence.h"
+#include "app/windowsequence.h"
+#include "bench/firstframe.h"
 
 #include <QApplication>
 

@@ -4,8 +4,8 @@
 //                                    the five seconds
 //   bench_sequence credits [runs]    time from the credits window's load to its unload, on the
 //                                    program's own clock
-#include "firstframe.h"
-#include "windowsequence.h"
+#include "app/windowsequence.h"
+#include "bench/firstframe.h"
 
 #include <algorithm>
 #include <cstdio>

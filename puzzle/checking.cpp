@@ -1,6 +1,6 @@
-#include "checking.h"
+#include "puzzle/checking.h"
 
-#include "puzzle.h"
+#include "puzzle/puzzle.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // Checking a word: what a click on a clue's box does.
 #pragma once
 
-#include "crosswordview.h"
+#include "puzzle/crosswordview.h"
 
 #include <optional>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "navigation.h"
+#include "puzzle/navigation.h"
 
 namespace Puzzle {
 namespace {

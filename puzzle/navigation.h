@@ -2,7 +2,7 @@
 // in tab order, the Up arrow to the previous one. Every other key goes on to the focused control.
 #pragma once
 
-#include "crosswordview.h"
+#include "puzzle/crosswordview.h"
 
 #include <QtGlobal>
 

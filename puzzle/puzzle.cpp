@@ -1,4 +1,4 @@
-#include "puzzle.h"
+#include "puzzle/puzzle.h"
 
 namespace Puzzle {
 namespace {

@@ -1,7 +1,7 @@
 // The game leaves no trace on the machine: a whole session, from start through a check, the
 // "GANASTES" box, the credits and a fresh crossword, writes nothing into the player's home,
 // configuration, cache, data, state or runtime folders.
-#include "windowsequence.h"
+#include "app/windowsequence.h"
 
 #include <QAbstractButton>
 #include <QApplication>

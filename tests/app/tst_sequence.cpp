@@ -1,6 +1,6 @@
-#include "picturebox.h"
-#include "pictures.h"
-#include "windowsequence.h"
+#include "app/windowsequence.h"
+#include "assets/picturebox.h"
+#include "assets/pictures.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The pictures as they are built into the program: every file in its stored format and size, and
 // what the picture module hands to the windows.
-#include "iconfile.h"
-#include "pictures.h"
+#include "assets/iconfile.h"
+#include "assets/pictures.h"
 
 #include <QBuffer>
 #include <QFile>

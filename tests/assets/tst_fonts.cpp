@@ -1,5 +1,5 @@
 // The bundled faces: registered once, found by family, bold by weight.
-#include "fonts.h"
+#include "assets/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

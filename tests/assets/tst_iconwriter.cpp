@@ -1,7 +1,7 @@
 // The icon and cursor writer: what it writes, Qt's own reader reads back pixel for pixel; and the
 // directory reader, which must refuse what is not a whole directory.
-#include "iconfile.h"
-#include "iconwriter.h"
+#include "assets/iconfile.h"
+#include "tools/picturegen/iconwriter.h"
 
 #include <QBuffer>
 #include <QImageReader>

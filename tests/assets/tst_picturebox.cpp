@@ -1,7 +1,7 @@
 // The picture control: whatever the picture's size, it fills the box inside the border exactly.
 // The suite runs this test at screen scale 1 and again at scale 2.
-#include "picturebox.h"
-#include "twips.h"
+#include "assets/picturebox.h"
+#include "ui/twips.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "creditscontrols.h"
-#include "creditstexts.h"
-#include "form2.h"
-#include "twips.h"
+#include "ui/credits/creditscontrols.h"
+#include "ui/credits/creditstexts.h"
+#include "ui/credits/form2.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // The crossword window driven as a player drives it: keys go to the window, which hands them to
 // the focused control after its key preview.
-#include "form1.h"
-#include "picturebox.h"
-#include "puzzle.h"
-#include "twips.h"
+#include "assets/picturebox.h"
+#include "puzzle/puzzle.h"
+#include "ui/crossword/form1.h"
+#include "ui/twips.h"
 
 #include <memory>
 #include <QAbstractButton>

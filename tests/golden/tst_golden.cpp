@@ -13,12 +13,12 @@
 // on Linux; and the caret does not blink, so the focused cell always shows it. The references hold
 // the Qt version that drew them; under another Qt minor version the comparison is skipped, since
 // Qt's own drawing of frames and check boxes changes between versions.
-#include "clock.h"
-#include "fonts.h"
-#include "form1.h"
-#include "form2.h"
-#include "puzzle.h"
-#include "windowsequence.h"
+#include "app/windowsequence.h"
+#include "assets/fonts.h"
+#include "puzzle/puzzle.h"
+#include "ui/credits/clock.h"
+#include "ui/credits/form2.h"
+#include "ui/crossword/form1.h"
 
 #include <algorithm>
 #include <cstdlib>

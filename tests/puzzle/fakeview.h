@@ -2,8 +2,8 @@
 // every call in order, and can be told to fail at the N-th call.
 #pragma once
 
-#include "crosswordview.h"
-#include "puzzle.h"
+#include "puzzle/crosswordview.h"
+#include "puzzle/puzzle.h"
 
 #include <array>
 #include <QStringList>

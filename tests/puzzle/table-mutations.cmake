@@ -33,7 +33,7 @@ foreach(mutation IN LISTS mutations)
     string(REPLACE "${from}" "${to}" mutated "${original}")
     file(WRITE "${WORK}/mutated.cpp" "${mutated}")
     execute_process(
-        COMMAND "${COMPILER}" -std=c++20 -fsyntax-only -fPIC -I${source_dir} ${INCLUDES}
+        COMMAND "${COMPILER}" -std=c++20 -fsyntax-only -fPIC -I${source_dir}/.. ${INCLUDES}
             "${WORK}/mutated.cpp"
         RESULT_VARIABLE result
         OUTPUT_VARIABLE output
@@ -51,7 +51,7 @@ endforeach()
 
 # The untouched table must compile, or every refusal above proves nothing.
 execute_process(
-    COMMAND "${COMPILER}" -std=c++20 -fsyntax-only -fPIC -I${source_dir} ${INCLUDES} "${SOURCE}"
+    COMMAND "${COMPILER}" -std=c++20 -fsyntax-only -fPIC -I${source_dir}/.. ${INCLUDES} "${SOURCE}"
     RESULT_VARIABLE result ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the table as committed does not compile:\n${output}")

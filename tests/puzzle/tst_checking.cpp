@@ -1,8 +1,8 @@
 // Checking a word: the verdict, the feedback it leaves, the order of the window operations, and
 // what a failing operation leaves behind.
-#include "checking.h"
-#include "fakeview.h"
-#include "puzzle.h"
+#include "puzzle/checking.h"
+#include "puzzle/puzzle.h"
+#include "tests/puzzle/fakeview.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The window's key preview: which keys ask for a focus move, and which are consumed.
-#include "fakeview.h"
-#include "navigation.h"
+#include "puzzle/navigation.h"
+#include "tests/puzzle/fakeview.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The puzzle table's lookups, checked against the puzzle as its author drew it.
-#include "puzzle.h"
+#include "puzzle/puzzle.h"
 
 #include <QTest>
 

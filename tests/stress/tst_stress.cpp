@@ -7,10 +7,10 @@
 //
 // A crash names no step, but the seed is in the first lines of the output, and fewer steps narrow
 // the session down to the event that crashes.
-#include "cluebox.h"
-#include "picturebox.h"
-#include "puzzle.h"
-#include "windowsequence.h"
+#include "app/windowsequence.h"
+#include "assets/picturebox.h"
+#include "puzzle/puzzle.h"
+#include "ui/crossword/cluebox.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "drawing.h"
+#include "tools/picturegen/drawing.h"
 
-#include "people.h"
+#include "tools/picturegen/people.h"
 
 #include <array>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "iconwriter.h"
+#include "tools/picturegen/iconwriter.h"
 
 #include <limits>
 #include <stdexcept>

@@ -3,8 +3,8 @@
 //   pictures/  the pictures built into the program
 //   icons/hicolor/<size>x<size>/apps/telmaronda.png  the program's icon for desktop menus
 // The output depends on nothing but this program, so a rebuild gives the same bytes.
-#include "drawing.h"
-#include "iconwriter.h"
+#include "tools/picturegen/drawing.h"
+#include "tools/picturegen/iconwriter.h"
 
 #include <cstdio>
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "people.h"
+#include "tools/picturegen/people.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "ui/credits/clock.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "creditscontrols.h"
+#include "ui/credits/creditscontrols.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>

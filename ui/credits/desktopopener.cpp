@@ -1,4 +1,4 @@
-#include "desktopopener.h"
+#include "ui/credits/desktopopener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,11 +1,11 @@
-#include "form2.h"
+#include "ui/credits/form2.h"
 
-#include "creditscontrols.h"
-#include "creditstexts.h"
-#include "fonts.h"
-#include "picturebox.h"
-#include "pictures.h"
-#include "twips.h"
+#include "assets/fonts.h"
+#include "assets/picturebox.h"
+#include "assets/pictures.h"
+#include "ui/credits/creditscontrols.h"
+#include "ui/credits/creditstexts.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

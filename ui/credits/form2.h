@@ -6,8 +6,8 @@
 // deletes it later, so a Form2 is always created with new and never owned by anyone but itself.
 #pragma once
 
-#include "clock.h"
-#include "desktopopener.h"
+#include "ui/credits/clock.h"
+#include "ui/credits/desktopopener.h"
 
 #include <memory>
 #include <QWidget>

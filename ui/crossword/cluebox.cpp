@@ -1,4 +1,4 @@
-#include "cluebox.h"
+#include "ui/crossword/cluebox.h"
 
 #include <algorithm>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "clueframe.h"
+#include "ui/crossword/clueframe.h"
 
 #include <QPainter>
 

@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "ui/crossword/form1.h"
 
-#include "checking.h"
-#include "cluebox.h"
-#include "clueframe.h"
-#include "fonts.h"
-#include "navigation.h"
-#include "picturebox.h"
-#include "pictures.h"
-#include "puzzle.h"
-#include "twips.h"
+#include "assets/fonts.h"
+#include "assets/picturebox.h"
+#include "assets/pictures.h"
+#include "puzzle/checking.h"
+#include "puzzle/navigation.h"
+#include "puzzle/puzzle.h"
+#include "ui/crossword/cluebox.h"
+#include "ui/crossword/clueframe.h"
+#include "ui/twips.h"
 
 #include <limits>
 #include <QCoreApplication>

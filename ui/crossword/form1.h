@@ -2,7 +2,7 @@
 // pictures and the menu. It only wires its controls to the game's logic in puzzle/.
 #pragma once
 
-#include "crosswordview.h"
+#include "puzzle/crosswordview.h"
 
 #include <array>
 #include <QList>
