@@ -1,7 +1,18 @@
 #include "puzzle/puzzle.h"
 
+#include <string_view>
+
 namespace Puzzle {
 namespace {
+
+enum class Island { A, B };
+
+struct GridPosition {
+    Island island;
+    int row;
+    int column;
+    friend constexpr bool operator==(const GridPosition&, const GridPosition&) = default;
+};
 
 struct IslandGrid {
     int rows;
@@ -67,6 +78,7 @@ constexpr std::array<GridPosition, CellCount> Cells {{
 
 constexpr const WordEntry& entry(int word)
 {
+    Q_ASSERT_X(word >= 1 && word <= WordCount, "Puzzle", "word number out of range");
     return Words[static_cast<std::size_t>(word - 1)];
 }
 
@@ -75,14 +87,27 @@ constexpr int lengthOf(int word)
     return static_cast<int>(entry(word).answer.size());
 }
 
+constexpr void checkPosition(int word, int position)
+{
+    Q_ASSERT_X(
+        position >= 1 && position <= lengthOf(word), "Puzzle", "letter position out of range");
+}
+
 constexpr int cellAt(int word, int position)
 {
+    checkPosition(word, position);
     return entry(word).cells[static_cast<std::size_t>(position - 1)];
+}
+
+constexpr std::size_t cellIndex(int cell)
+{
+    Q_ASSERT_X(cell >= 1 && cell <= CellCount, "Puzzle", "cell number out of range");
+    return static_cast<std::size_t>(cell - 1);
 }
 
 constexpr GridPosition cellPosition(int cell)
 {
-    return Cells[static_cast<std::size_t>(cell - 1)];
+    return Cells[cellIndex(cell)];
 }
 
 constexpr TwipPoint twipsOf(GridPosition p)
@@ -265,38 +290,19 @@ int wordLength(int word)
 
 char expectedLetter(int word, int position)
 {
+    checkPosition(word, position);
     return entry(word).answer[static_cast<std::size_t>(position - 1)];
-}
-
-std::string_view answer(int word)
-{
-    return entry(word).answer;
 }
 
 std::span<const WordLetter> wordsOfCell(int cell)
 {
-    const CellWords& uses = CellWordTable[static_cast<std::size_t>(cell - 1)];
+    const CellWords& uses = CellWordTable[cellIndex(cell)];
     return std::span<const WordLetter>(uses.uses).first(static_cast<std::size_t>(uses.count));
 }
 
 Direction direction(int word)
 {
     return entry(word).direction;
-}
-
-Island island(int word)
-{
-    return entry(word).start.island;
-}
-
-GridPosition startOf(int word)
-{
-    return entry(word).start;
-}
-
-GridPosition positionOf(int cell)
-{
-    return cellPosition(cell);
 }
 
 TwipPoint topLeftOf(int cell)

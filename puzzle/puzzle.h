@@ -6,7 +6,6 @@
 #include <array>
 #include <QString>
 #include <span>
-#include <string_view>
 
 namespace Puzzle {
 
@@ -15,15 +14,7 @@ inline constexpr int CellCount = 64;
 inline constexpr int CrossingCount = 10;
 
 enum class Direction { Across, Down };
-enum class Island { A, B };
 enum class ClueList { Frame1, Frame2 };
-
-struct GridPosition {
-    Island island;
-    int row;
-    int column;
-    friend constexpr bool operator==(const GridPosition&, const GridPosition&) = default;
-};
 
 struct TwipPoint {
     int left;
@@ -52,19 +43,16 @@ inline constexpr int RowPitch = 360;
 inline constexpr int CellWidth = 375;
 inline constexpr int CellHeight = 285;
 
-// Lookups. Word numbers run 1-12, cell numbers 1-64, letter positions from 1.
+// Lookups. Word numbers run 1-12, cell numbers 1-64, letter positions from 1 to the word's length;
+// a lookup in the table with any other number stops a debug build with an assertion.
 std::span<const int> cellsOfWord(int word);
 int wordLength(int word);
 char expectedLetter(int word, int position);
 std::span<const WordLetter> wordsOfCell(int cell);
 Direction direction(int word);
-Island island(int word);
-GridPosition startOf(int word);
-GridPosition positionOf(int cell);
 TwipPoint topLeftOf(int cell);
 QString clue(int word);
 ClueList clueListOf(int word);
 PictureSlots pictureSlots(int word);
-std::string_view answer(int word);
 
 } // namespace Puzzle

@@ -31,7 +31,7 @@ public:
             const auto wordCells = Puzzle::cellsOfWord(word);
             for (std::size_t k = 0; k < wordCells.size(); ++k)
                 cells.at(static_cast<std::size_t>(wordCells[k]))
-                    = QString(QLatin1Char(Puzzle::answer(word)[k]));
+                    = QString(QLatin1Char(Puzzle::expectedLetter(word, static_cast<int>(k) + 1)));
         }
     }
 

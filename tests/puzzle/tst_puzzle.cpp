@@ -6,7 +6,6 @@
 using namespace Puzzle;
 
 Q_DECLARE_METATYPE(Puzzle::Direction)
-Q_DECLARE_METATYPE(Puzzle::Island)
 Q_DECLARE_METATYPE(Puzzle::ClueList)
 
 class TestPuzzle : public QObject {
@@ -31,39 +30,26 @@ void TestPuzzle::words_data()
 {
     QTest::addColumn<int>("word");
     QTest::addColumn<Direction>("dir");
-    QTest::addColumn<Island>("isl");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QList<int>>("cells");
 
     using enum Direction;
-    using enum Island;
-    QTest::newRow("1") << 1 << Across << A << 1 << 1 << "JARDINERIA"
-                       << QList<int> {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    QTest::newRow("2") << 2 << Down << A << 0 << 2 << "DALCHE"
-                       << QList<int> {11, 2, 12, 13, 14, 15};
-    QTest::newRow("5") << 5 << Across << A << 11 << 0 << "NARE" << QList<int> {32, 31, 33, 34};
-    QTest::newRow("9") << 9 << Down << A << 7 << 3 << "GORLE" << QList<int> {46, 47, 48, 49, 34};
-    QTest::newRow("11") << 11 << Down << B << 0 << 4 << "FUTBOL"
-                        << QList<int> {55, 56, 54, 57, 58, 59};
-    QTest::newRow("12") << 12 << Across << B << 5 << 0 << "AGUILA"
-                        << QList<int> {60, 61, 62, 63, 59, 64};
+    QTest::newRow("1") << 1 << Across << "JARDINERIA" << QList<int> {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("2") << 2 << Down << "DALCHE" << QList<int> {11, 2, 12, 13, 14, 15};
+    QTest::newRow("5") << 5 << Across << "NARE" << QList<int> {32, 31, 33, 34};
+    QTest::newRow("9") << 9 << Down << "GORLE" << QList<int> {46, 47, 48, 49, 34};
+    QTest::newRow("11") << 11 << Down << "FUTBOL" << QList<int> {55, 56, 54, 57, 58, 59};
+    QTest::newRow("12") << 12 << Across << "AGUILA" << QList<int> {60, 61, 62, 63, 59, 64};
 }
 
 void TestPuzzle::words()
 {
     QFETCH(int, word);
     QFETCH(Direction, dir);
-    QFETCH(Island, isl);
-    QFETCH(int, row);
-    QFETCH(int, column);
     QFETCH(QString, answer);
     QFETCH(QList<int>, cells);
 
     QCOMPARE(direction(word), dir);
-    QCOMPARE(island(word), isl);
-    QCOMPARE(startOf(word), (GridPosition {isl, row, column}));
     QCOMPARE(wordLength(word), answer.size());
     const auto wordCells = cellsOfWord(word);
     QCOMPARE(QList<int>(wordCells.begin(), wordCells.end()), cells);
@@ -115,32 +101,24 @@ void TestPuzzle::crossings()
 void TestPuzzle::cellPlaces_data()
 {
     QTest::addColumn<int>("cell");
-    QTest::addColumn<Island>("isl");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("top");
 
-    using enum Island;
-    QTest::newRow("Text1") << 1 << A << 1 << 1 << 720 << 480;
-    QTest::newRow("Text11, above the row of Text10") << 11 << A << 0 << 2 << 1200 << 120;
-    QTest::newRow("Text32, bottom left") << 32 << A << 11 << 0 << 240 << 4080;
-    QTest::newRow("Text42, rightmost of island A") << 42 << A << 6 << 14 << 6960 << 2280;
-    QTest::newRow("Text50") << 50 << B << 2 << 0 << 5760 << 2880;
-    QTest::newRow("Text55, top of island B") << 55 << B << 0 << 4 << 7680 << 2160;
-    QTest::newRow("Text64, last cell") << 64 << B << 5 << 5 << 8160 << 3960;
+    QTest::newRow("Text1") << 1 << 720 << 480;
+    QTest::newRow("Text11, above the row of Text10") << 11 << 1200 << 120;
+    QTest::newRow("Text32, bottom left") << 32 << 240 << 4080;
+    QTest::newRow("Text42, rightmost of island A") << 42 << 6960 << 2280;
+    QTest::newRow("Text50") << 50 << 5760 << 2880;
+    QTest::newRow("Text55, top of island B") << 55 << 7680 << 2160;
+    QTest::newRow("Text64, last cell") << 64 << 8160 << 3960;
 }
 
 void TestPuzzle::cellPlaces()
 {
     QFETCH(int, cell);
-    QFETCH(Island, isl);
-    QFETCH(int, row);
-    QFETCH(int, column);
     QFETCH(int, left);
     QFETCH(int, top);
 
-    QCOMPARE(positionOf(cell), (GridPosition {isl, row, column}));
     QCOMPARE(topLeftOf(cell), (TwipPoint {left, top}));
 }
 
