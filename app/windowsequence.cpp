@@ -51,7 +51,8 @@ Form2* WindowSequence::showForm2()
 
 void WindowSequence::mnuautor_Click()
 {
-    // The credits are loaded before the crossword goes, so a window is loaded throughout.
+    // The order of the two steps is free: the crossword goes only after this handler, and the end
+    // check its going schedules runs from the event loop later still, when the credits are loaded.
     Form2* credits = showForm2();
     credits->setEnabled(false);
     unloadForm1();

@@ -3,19 +3,9 @@
 #pragma once
 
 #include "puzzle/crosswordview.h"
-
-#include <QtGlobal>
+#include "puzzle/keycodes.h"
 
 namespace Puzzle {
-
-// Key codes as the window hands them over. Setting a code to NoKey consumes the key, so the
-// focused control never sees it.
-namespace KeyCode {
-inline constexpr quint16 NoKey = 0;
-inline constexpr quint16 Enter = 13; // a character code
-inline constexpr quint16 Up = 38;
-inline constexpr quint16 Down = 40;
-} // namespace KeyCode
 
 // A character key, before the focused control sees it.
 Outcome Form_KeyPress(CrosswordView& view, quint16& keyAscii);

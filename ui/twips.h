@@ -13,11 +13,6 @@ constexpr int toPixels(int twips)
     return twips / PerPixel;
 }
 
-constexpr bool isWholePixel(int twips)
-{
-    return twips % PerPixel == 0;
-}
-
 constexpr QRect rect(int left, int top, int width, int height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};

@@ -51,8 +51,6 @@ public:
     ShapeControl(Kind kind, const QRect& shape, const QColor& color, int outlineWidth,
         QWidget* parent = nullptr);
 
-    QRect shapeRect() const { return m_shape; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -5,18 +5,20 @@
 #include "assets/pictures.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
 constexpr float CreditsSeconds = 5.0f;
 constexpr int TickMilliseconds = 50;
-constexpr quint16 EscapeKey = 27;
 
 const QColor CaptionRed(255, 0, 0);
 const QColor CardOrange(255, 192, 128);
@@ -48,20 +50,18 @@ QString addressOf(const QString& caption)
 
 } // namespace
 
-Form2::Form2(
-    std::shared_ptr<const Clock> clock, std::shared_ptr<DesktopOpener> opener, QWidget* parent)
+Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_clock(std::move(clock))
-    , m_opener(std::move(opener))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ACERCA DEL AUTOR"));
     resize(Twips::size(6150, 3600));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TickMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(TickMilliseconds);
+    connect(m_timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
     // Controls from the bottom of the stack to the top: each one is drawn over the ones before.
     auto* shape1 = new ShapeControl(
@@ -71,24 +71,24 @@ Form2::Form2(
         ShapeControl::RoundedFill, Twips::rect(120, 120, 5895, 3375), CardOrange, 0, this);
     shape2->setObjectName(QStringLiteral("Shape2"));
 
-    Label1 = makeLabel(
+    m_label1 = makeLabel(
         this, "Label1", CreditsTexts::toQString(CreditsTexts::Title), 18, Qt::AlignLeft);
-    Label1->setWordWrap(false);
-    Label1->setToolTip(CreditsTexts::toQString(CreditsTexts::Version));
-    Label1->move(Twips::rect(1200, 240, 3255, 435).topLeft());
-    Label1->adjustSize(); // sized to fit its text
+    m_label1->setWordWrap(false);
+    m_label1->setToolTip(CreditsTexts::toQString(CreditsTexts::Version));
+    m_label1->move(Twips::rect(1200, 240, 3255, 435).topLeft());
+    m_label1->adjustSize(); // sized to fit its text
 
-    imgSalir = new PictureBox(this);
-    imgSalir->setObjectName(QStringLiteral("imgSalir"));
-    imgSalir->setGeometry(Twips::rect(5520, 240, 360, 360));
-    imgSalir->setPicture(Pictures::closePicture().pixmap(QSize(32, 32), 1.0));
-    imgSalir->setCursor(Pictures::handCursor());
-    imgSalir->setToolTip(QStringLiteral("Cerrar"));
-    imgSalir->setEnabled(false);
-    imgSalir->installEventFilter(this);
+    m_imgSalir = new PictureBox(this);
+    m_imgSalir->setObjectName(QStringLiteral("imgSalir"));
+    m_imgSalir->setGeometry(Twips::rect(5520, 240, 360, 360));
+    m_imgSalir->setPicture(Pictures::closePicture().pixmap(QSize(32, 32), 1.0));
+    m_imgSalir->setCursor(Pictures::handCursor());
+    m_imgSalir->setToolTip(QStringLiteral("Cerrar"));
+    m_imgSalir->setEnabled(false);
+    m_imgSalir->installEventFilter(this);
 
-    Label2 = makeLabel(this, "Label2", CreditsTexts::creditsBlock(), 8.25, Qt::AlignLeft);
-    Label2->setGeometry(Twips::rect(240, 720, 2055, 1935));
+    m_label2 = makeLabel(this, "Label2", CreditsTexts::creditsBlock(), 8.25, Qt::AlignLeft);
+    m_label2->setGeometry(Twips::rect(240, 720, 2055, 1935));
 
     auto* line2
         = new LineControl(Twips::toPixels(360), Twips::toPixels(2400), Twips::toPixels(1440), this);
@@ -97,24 +97,24 @@ Form2::Form2(
         = new LineControl(Twips::toPixels(360), Twips::toPixels(2280), Twips::toPixels(2640), this);
     line1->setObjectName(QStringLiteral("Line1"));
 
-    Label3 = makeLabel(
+    m_label3 = makeLabel(
         this, "Label3", CreditsTexts::toQString(CreditsTexts::Dedication), 8.25, Qt::AlignHCenter);
-    Label3->setGeometry(Twips::rect(2160, 1080, 3735, 615));
+    m_label3->setGeometry(Twips::rect(2160, 1080, 3735, 615));
 
-    Label4 = makeLabel(this, "Label4", CreditsTexts::framedAddress(), 8.25, Qt::AlignHCenter);
-    Label4->setGeometry(Twips::rect(1800, 1680, 3735, 615));
-    connect(Label4, &CaptionLabel::clicked, this, &Form2::Label4_Click);
+    m_label4 = makeLabel(this, "Label4", CreditsTexts::framedAddress(), 8.25, Qt::AlignHCenter);
+    m_label4->setGeometry(Twips::rect(1800, 1680, 3735, 615));
+    connect(m_label4, &CaptionLabel::clicked, this, &Form2::Label4_Click);
 
-    Image9 = new PictureBox(this);
-    Image9->setObjectName(QStringLiteral("Image9"));
-    Image9->setGeometry(Twips::rect(5280, 2760, 600, 375));
-    Image9->setPicture(Pictures::flag());
+    m_image9 = new PictureBox(this);
+    m_image9->setObjectName(QStringLiteral("Image9"));
+    m_image9->setGeometry(Twips::rect(5280, 2760, 600, 375));
+    m_image9->setPicture(Pictures::flag());
 
-    Label5 = makeLabel(this, "Label5", CreditsTexts::rightsNotice(), 8.25, Qt::AlignHCenter);
-    Label5->setGeometry(Twips::rect(960, 2880, 4215, 375));
-    connect(Label5, &CaptionLabel::clicked, this, &Form2::Label5_Click);
+    m_label5 = makeLabel(this, "Label5", CreditsTexts::rightsNotice(), 8.25, Qt::AlignHCenter);
+    m_label5->setGeometry(Twips::rect(960, 2880, 4215, 375));
+    connect(m_label5, &CaptionLabel::clicked, this, &Form2::Label5_Click);
 
-    Timer1->start(); // enabled from creation
+    m_timer1->start(); // enabled from creation
     Form_Load();
 }
 
@@ -130,15 +130,15 @@ void Form2::Timer1_Timer()
     const auto elapsed = static_cast<float>(m_clock->seconds() - m_startTime);
     if (elapsed < CreditsSeconds)
         return;
-    Timer1->stop();
+    m_timer1->stop();
     unload();
     Q_EMIT crosswordRequested();
 }
 
 void Form2::Form_KeyPress(quint16& keyAscii)
 {
-    const bool closeVisible = !imgSalir->isHidden();
-    if (keyAscii == EscapeKey && closeVisible)
+    const bool closeVisible = !m_imgSalir->isHidden();
+    if (keyAscii == Puzzle::KeyCode::Escape && closeVisible)
         imgSalir_Click();
 }
 
@@ -150,12 +150,12 @@ void Form2::imgSalir_Click()
 void Form2::Label4_Click()
 {
     // The caption frames the address in parentheses and blanks; the desktop gets the address.
-    m_opener->open(addressOf(Label4->text()));
+    QDesktopServices::openUrl(QUrl(addressOf(m_label4->text())));
 }
 
 void Form2::Label5_Click()
 {
-    m_opener->open(QStringLiteral("mailto:") + Label5->text());
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + m_label5->text()));
 }
 
 void Form2::unload()
@@ -163,7 +163,7 @@ void Form2::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    Timer1->stop();
+    m_timer1->stop();
     hide();
     deleteLater();
     Q_EMIT unloaded();
@@ -183,25 +183,21 @@ void Form2::closeEvent(QCloseEvent* event)
 
 void Form2::keyPressEvent(QKeyEvent* event)
 {
-    quint16 keyAscii = 0;
-    if (event->key() == Qt::Key_Escape)
-        keyAscii = EscapeKey;
-    else if (!event->text().isEmpty())
-        keyAscii = event->text().at(0).unicode();
-    if (keyAscii == 0) {
+    KeyCodes codes = keyCodesOf(*event);
+    if (codes.keyAscii == Puzzle::KeyCode::NoKey) {
         QWidget::keyPressEvent(event);
         return;
     }
-    Form_KeyPress(keyAscii);
+    Form_KeyPress(codes.keyAscii);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == imgSalir && event->type() == QEvent::MouseButtonRelease
-        && imgSalir->isEnabled()) {
+    if (watched == m_imgSalir && event->type() == QEvent::MouseButtonRelease
+        && m_imgSalir->isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton
-            && imgSalir->rect().contains(mouse->position().toPoint())) {
+            && m_imgSalir->rect().contains(mouse->position().toPoint())) {
             imgSalir_Click();
             return true;
         }

@@ -7,7 +7,6 @@
 #pragma once
 
 #include "ui/credits/clock.h"
-#include "ui/credits/desktopopener.h"
 
 #include <memory>
 #include <QWidget>
@@ -19,8 +18,8 @@ class PictureBox;
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form2(std::shared_ptr<const Clock> clock = Clock::monotonic(),
-        std::shared_ptr<DesktopOpener> opener = DesktopOpener::system(), QWidget* parent = nullptr);
+    explicit Form2(
+        std::shared_ptr<const Clock> clock = Clock::monotonic(), QWidget* parent = nullptr);
 
     // The clock reading when the window was loaded.
     double StartTime() const { return m_startTime; }
@@ -29,7 +28,8 @@ public:
     void Form_Load();
     void Timer1_Timer();
     // The handlers below only run when the window takes input, which it never does in the game:
-    // the crossword window disables its input as it shows it.
+    // the crossword window disables its input as it shows it. The two labels hand their addresses
+    // to QDesktopServices.
     void Form_KeyPress(quint16& keyAscii);
     void imgSalir_Click();
     void Label4_Click();
@@ -52,16 +52,15 @@ protected:
 
 private:
     std::shared_ptr<const Clock> m_clock;
-    std::shared_ptr<DesktopOpener> m_opener;
     double m_startTime = 0;
     bool m_unloaded = false;
 
-    QTimer* Timer1 = nullptr;
-    CaptionLabel* Label1 = nullptr;
-    CaptionLabel* Label2 = nullptr;
-    CaptionLabel* Label3 = nullptr;
-    CaptionLabel* Label4 = nullptr;
-    CaptionLabel* Label5 = nullptr;
-    PictureBox* Image9 = nullptr;
-    PictureBox* imgSalir = nullptr;
+    QTimer* m_timer1 = nullptr;
+    CaptionLabel* m_label1 = nullptr;
+    CaptionLabel* m_label2 = nullptr;
+    CaptionLabel* m_label3 = nullptr;
+    CaptionLabel* m_label4 = nullptr;
+    CaptionLabel* m_label5 = nullptr;
+    PictureBox* m_image9 = nullptr;
+    PictureBox* m_imgSalir = nullptr;
 };

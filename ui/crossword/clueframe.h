@@ -10,8 +10,6 @@ class ClueFrame : public QWidget {
 public:
     ClueFrame(const QString& caption, const QColor& captionColor, QWidget* parent = nullptr);
 
-    QString caption() const { return m_caption; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

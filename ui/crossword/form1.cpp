@@ -8,6 +8,7 @@
 #include "puzzle/puzzle.h"
 #include "ui/crossword/cluebox.h"
 #include "ui/crossword/clueframe.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 #include <limits>
@@ -45,20 +46,10 @@ struct ClueBoxPlace {
 
 // Clue boxes inside their lists, box N at entry N-1: odd boxes in Frame1, even ones in Frame2.
 constexpr int ClueBoxLeft = 120;
-constexpr std::array<ClueBoxPlace, Puzzle::WordCount> ClueBoxPlaces {{
-    {240, 3615, 315},
-    {240, 3735, 225},
-    {600, 3615, 195},
-    {480, 3735, 435},
-    {840, 3615, 195},
-    {960, 3735, 315},
-    {1080, 3615, 195},
-    {1200, 3735, 315},
-    {1440, 3615, 195},
-    {1560, 3735, 315},
-    {1680, 3615, 435},
-    {1920, 3735, 195},
-}};
+constexpr std::array<ClueBoxPlace, Puzzle::WordCount> ClueBoxPlaces {
+    {{240, 3615, 315}, {240, 3735, 225}, {600, 3615, 195}, {480, 3735, 435}, {840, 3615, 195},
+        {960, 3735, 315}, {1080, 3615, 195}, {1200, 3735, 315}, {1440, 3615, 195},
+        {1560, 3735, 315}, {1680, 3615, 435}, {1920, 3735, 195}}};
 
 // The window was drawn at 96 dots per inch, where its twips become whole pixels. Its fonts are
 // held at the pixel size they had there, so text keeps its size relative to the boxes whatever
@@ -106,71 +97,6 @@ QColor letterColor(int cell)
         if (Puzzle::direction(use.word) == Puzzle::Direction::Across)
             return Blue;
     return Red;
-}
-
-// The Windows key code that the key preview hands over for a Qt key; 0 for keys without one.
-quint16 windowsKeyCode(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<quint16>(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return static_cast<quint16>(112 + (key - Qt::Key_F1));
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Pause:
-        return 19;
-    case Qt::Key_CapsLock:
-        return 20;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return Puzzle::KeyCode::Up;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return Puzzle::KeyCode::Down;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return 0;
-    }
-}
-
-// The character code of a key, 0 for a key that types nothing. Both Enter keys type a carriage
-// return.
-quint16 characterCode(const QKeyEvent& event)
-{
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
-        return Puzzle::KeyCode::Enter;
-    const QString text = event.text();
-    return text.isEmpty() ? 0 : text.front().unicode();
 }
 
 // Nothing thrown inside a handler may cross Qt's event loop: it ends the handler as a failure.
@@ -439,16 +365,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 bool Form1::previewKey(const QKeyEvent& event)
 {
-    quint16 keyCode = windowsKeyCode(event.key());
-    if (keyCode != Puzzle::KeyCode::NoKey) {
-        const Outcome outcome = guarded([&] { return Puzzle::Form_KeyDown(*this, keyCode); });
-        if (outcome == Outcome::Done && keyCode == Puzzle::KeyCode::NoKey)
+    // Only a key the logic acts on goes to it, to the handler that reads it.
+    KeyCodes codes = keyCodesOf(event);
+    if (codes.keyCode != Puzzle::KeyCode::NoKey) {
+        const Outcome outcome = guarded([&] { return Puzzle::Form_KeyDown(*this, codes.keyCode); });
+        if (outcome == Outcome::Done && codes.keyCode == Puzzle::KeyCode::NoKey)
             return true;
     }
-    quint16 character = characterCode(event);
-    if (character != Puzzle::KeyCode::NoKey) {
-        const Outcome outcome = guarded([&] { return Puzzle::Form_KeyPress(*this, character); });
-        if (outcome == Outcome::Done && character == Puzzle::KeyCode::NoKey)
+    if (codes.keyAscii != Puzzle::KeyCode::NoKey) {
+        const Outcome outcome
+            = guarded([&] { return Puzzle::Form_KeyPress(*this, codes.keyAscii); });
+        if (outcome == Outcome::Done && codes.keyAscii == Puzzle::KeyCode::NoKey)
             return true;
     }
     return false;
@@ -519,7 +446,6 @@ Outcome Form1::ShowMessage(const QString& text)
     QPointer<QMessageBox> box = new QMessageBox(
         QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("message"));
-    box->setWindowModality(Qt::ApplicationModal);
     box->exec();
     delete box.data();
     return Outcome::Done;
