@@ -2,6 +2,7 @@
 // "GANASTES" box, the credits and a fresh crossword, writes nothing into the player's home,
 // configuration, cache, data, state or runtime folders.
 #include "app/windowsequence.h"
+#include "tests/support/support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,12 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-class FakeClock final : public Clock {
-public:
-    double seconds() const override { return now; }
-    double now = 100.0;
-};
 
 // Every file and folder below `root`, as paths relative to it.
 QStringList entriesBelow(const QString& root)
@@ -51,17 +46,14 @@ void TestNoTrace::aWholeSessionWritesNothing()
 {
     const QStringList before = entriesBelow(m_home);
     {
-        auto clock = std::make_shared<FakeClock>();
+        auto clock = std::make_shared<FakeClock>(100.0);
         WindowSequence windows(clock);
         Form1* crossword = windows.showForm1();
         QVERIFY(QTest::qWaitForWindowExposed(crossword));
 
         crossword->findChild<QLineEdit*>(QStringLiteral("Text60"))->setText(QStringLiteral("A"));
-        // The last word ends with the modal "GANASTES" box; dismiss it once it is up.
-        QTimer::singleShot(0, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
+        // The last word ends with the modal "GANASTES" box.
+        Dismisser dismisser;
         crossword->findChild<QAbstractButton*>(QStringLiteral("Check12"))->click();
 
         windows.mnuautor_Click();
@@ -70,7 +62,7 @@ void TestNoTrace::aWholeSessionWritesNothing()
         QTRY_VERIFY(windows.form2() == nullptr && windows.form1() != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(windows.form1()));
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dropDeletedWindows();
     QCOMPARE(entriesBelow(m_home), before);
 }
 

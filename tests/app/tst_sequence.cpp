@@ -1,6 +1,7 @@
 #include "app/windowsequence.h"
 #include "assets/picturebox.h"
 #include "assets/pictures.h"
+#include "tests/support/support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,33 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-class FakeClock final : public Clock {
-public:
-    double seconds() const override { return now; }
-    double now = 500.0;
-};
-
-void dropDeletedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-int liveWindows(const char* name)
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == QLatin1String(name) ? 1 : 0;
-    return count;
-}
-
-template <typename T> T* control(QWidget* window, const QString& name)
-{
-    auto* found = window->findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 // What a player can change on the crossword window.
 struct CrosswordState {
@@ -98,7 +72,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_clock = std::make_shared<FakeClock>();
+        m_clock = std::make_shared<FakeClock>(500.0);
         m_windows = new WindowSequence(m_clock);
         m_finished = new QSignalSpy(m_windows, &WindowSequence::finished);
         m_windows->showForm1();

@@ -1,3 +1,4 @@
+#include "tests/support/support.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
 #include "ui/credits/form2.h"
@@ -10,42 +11,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-class FakeClock final : public Clock {
-public:
-    double seconds() const override { return now; }
-    double now = 0;
-};
-
-class RecordingOpener final : public DesktopOpener {
-public:
-    void open(const QString& text) override { opened.append(text); }
-    QStringList opened;
-};
-
-void dropDeletedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
-
 class TestForm2 : public QObject {
     Q_OBJECT
 
 private:
     std::shared_ptr<FakeClock> m_clock;
-    std::shared_ptr<RecordingOpener> m_opener;
+    UrlTrap m_urls;
     QPointer<Form2> m_form;
-
-    template <typename T = QWidget> T* control(const char* name)
-    {
-        auto* found = m_form->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
 
     void showDisabled()
     {
@@ -57,10 +29,9 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_clock = std::make_shared<FakeClock>();
-        m_clock->now = 1000.0;
-        m_opener = std::make_shared<RecordingOpener>();
-        m_form = new Form2(m_clock, m_opener);
+        m_clock = std::make_shared<FakeClock>(1000.0);
+        m_urls.opened.clear();
+        m_form = new Form2(m_clock);
     }
 
     void cleanup()
@@ -98,12 +69,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QRect, expected);
-        QCOMPARE(control(name.toLatin1().constData())->geometry(), expected);
+        QCOMPARE(control(m_form, name)->geometry(), expected);
     }
 
     void label1IsFittedToItsTitle()
     {
-        auto* label = control<QLabel>("Label1");
+        auto* label = control<QLabel>(m_form, QLatin1String("Label1"));
         QCOMPARE(label->text(), QStringLiteral("TELMARONDA N.2"));
         QCOMPARE(label->toolTip(), QStringLiteral("Version 0.75"));
         QCOMPARE(label->pos(), Twips::rect(1200, 240, 3255, 435).topLeft());
@@ -146,7 +117,7 @@ private Q_SLOTS:
         QFETCH(int, length);
         QFETCH(QString, starts);
         QFETCH(QString, ends);
-        auto* label = control<QLabel>(name.toLatin1().constData());
+        auto* label = control<QLabel>(m_form, name);
         const QString text = label->text();
         QCOMPARE(text.size(), length);
         QVERIFY2(text.startsWith(starts), qPrintable(text));
@@ -159,18 +130,18 @@ private Q_SLOTS:
     void creditsBlockRuns()
     {
         const QString author = CreditsTexts::toQString(CreditsTexts::Author);
-        const QString block = control<QLabel>("Label2")->text();
+        const QString block = control<QLabel>(m_form, QLatin1String("Label2"))->text();
         QCOMPARE(block.mid(24, 40), QString(40, u' '));
         QCOMPARE(block.mid(64, 16), author);
         QCOMPARE(block.mid(80, 184), QString(184, u' '));
-        QVERIFY(control<QLabel>("Label5")->text().contains(author));
+        QVERIFY(control<QLabel>(m_form, QLatin1String("Label5"))->text().contains(author));
     }
 
     // Heading, name and date each on a line of their own, the name above the upper rule and
     // the date between the two rules.
     void creditsBlockWraps()
     {
-        auto* label = control<CaptionLabel>("Label2");
+        auto* label = control<CaptionLabel>(m_form, QLatin1String("Label2"));
         const QStringList lines = label->lines();
         const QFontMetricsF metrics(label->font());
         auto lineOf = [&](const QString& part) {
@@ -186,8 +157,8 @@ private Q_SLOTS:
         QVERIFY2(heading >= 0 && name > heading && date > name, qPrintable(lines.join(u'|')));
         auto bottomOf = [&](int line) { return label->y() + (line + 1) * metrics.lineSpacing(); };
         auto topOf = [&](int line) { return label->y() + line * metrics.lineSpacing(); };
-        const int upperRule = control("Line2")->y();
-        const int lowerRule = control("Line1")->y();
+        const int upperRule = control(m_form, QLatin1String("Line2"))->y();
+        const int lowerRule = control(m_form, QLatin1String("Line1"))->y();
         QVERIFY(bottomOf(name) <= upperRule);
         QVERIFY(topOf(date) > upperRule);
         QVERIFY(bottomOf(date) <= lowerRule);
@@ -222,7 +193,7 @@ private Q_SLOTS:
 
     void closePicture()
     {
-        auto* close = control("imgSalir");
+        auto* close = control(m_form, QLatin1String("imgSalir"));
         QVERIFY(!close->isEnabled());
         QVERIFY(!close->isHidden());
         QCOMPARE(close->toolTip(), QStringLiteral("Cerrar"));
@@ -264,7 +235,7 @@ private Q_SLOTS:
         QFETCH(bool, closes);
         delete m_form;
         m_clock->now = start;
-        m_form = new Form2(m_clock, m_opener);
+        m_form = new Form2(m_clock);
         showDisabled();
         QStringList order;
         connect(m_form, &Form2::unloaded, this, [&] { order.append(QStringLiteral("unload")); });
@@ -320,12 +291,12 @@ private Q_SLOTS:
         QTest::keyClick(m_form, Qt::Key_A);
         for (const char* name :
             {"imgSalir", "Label1", "Label2", "Label3", "Label4", "Label5", "Image9", "Shape2"}) {
-            QWidget* target = control(name);
+            QWidget* target = control(m_form, QLatin1String(name));
             QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
         }
 
         QCOMPARE(unloaded.count(), 0);
-        QVERIFY(m_opener->opened.isEmpty());
+        QVERIFY(m_urls.opened.isEmpty());
         QVERIFY(m_form->isVisible());
         QVERIFY(m_form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     }
@@ -333,22 +304,22 @@ private Q_SLOTS:
     void dormantHandlers_data()
     {
         QTest::addColumn<QString>("handler");
-        QTest::addColumn<QStringList>("opened");
+        QTest::addColumn<QList<QUrl>>("opened");
         QTest::addColumn<bool>("unloads");
         QTest::newRow("Label4_Click")
-            << "Label4_Click" << QStringList {u"http://www.example.org/telmaronda/autor"_s}
+            << "Label4_Click" << QList {QUrl(u"http://www.example.org/telmaronda/autor"_s)}
             << false;
         QTest::newRow("Label5_Click")
-            << "Label5_Click" << QStringList {u"mailto:"_s + CreditsTexts::rightsNotice()} << false;
-        QTest::newRow("imgSalir_Click") << "imgSalir_Click" << QStringList {} << true;
-        QTest::newRow("Esc") << "Esc" << QStringList {} << true;
-        QTest::newRow("other key") << "A" << QStringList {} << false;
+            << "Label5_Click" << QList {QUrl(u"mailto:"_s + CreditsTexts::rightsNotice())} << false;
+        QTest::newRow("imgSalir_Click") << "imgSalir_Click" << QList<QUrl> {} << true;
+        QTest::newRow("Esc") << "Esc" << QList<QUrl> {} << true;
+        QTest::newRow("other key") << "A" << QList<QUrl> {} << false;
     }
 
     void dormantHandlers()
     {
         QFETCH(QString, handler);
-        QFETCH(QStringList, opened);
+        QFETCH(QList<QUrl>, opened);
         QFETCH(bool, unloads);
         showDisabled();
         QSignalSpy unloaded(m_form.data(), &Form2::unloaded);
@@ -365,7 +336,7 @@ private Q_SLOTS:
             m_form->Form_KeyPress(key);
             QCOMPARE(key, before); // the code is left unchanged
         }
-        QCOMPARE(m_opener->opened, opened);
+        QCOMPARE(m_urls.opened, opened);
         QCOMPARE(unloaded.count(), unloads ? 1 : 0);
         QCOMPARE(crossword.count(), 0); // closing by hand shows no other window
     }

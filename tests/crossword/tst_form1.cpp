@@ -2,6 +2,8 @@
 // the focused control after its key preview.
 #include "assets/picturebox.h"
 #include "puzzle/puzzle.h"
+#include "tests/support/support.h"
+#include "ui/crossword/cluebox.h"
 #include "ui/crossword/form1.h"
 #include "ui/twips.h"
 
@@ -27,12 +29,6 @@ void typeInto(QWindow* window, const QString& text)
         QTest::keyClick(window, c.toLatin1());
 }
 
-char letterOf(int cell)
-{
-    const Puzzle::WordLetter use = Puzzle::wordsOfCell(cell).front();
-    return Puzzle::expectedLetter(use.word, use.position);
-}
-
 // Counts the key presses that reach the watched widgets: a key a control leaves unused goes on to
 // the control's parents.
 class KeySpy : public QObject {
@@ -51,44 +47,6 @@ protected:
             ++count;
         return false;
     }
-};
-
-// What a dismissed message box looked like.
-struct SeenMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    Qt::WindowModality modality = Qt::NonModal;
-    QWidget* parent = nullptr;
-    int count = 0;
-};
-
-// Dismisses every message box that opens while it lives, noting what it showed.
-class MessageDismisser {
-public:
-    MessageDismisser()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            m_seen.title = box->windowTitle();
-            m_seen.text = box->text();
-            m_seen.icon = box->icon();
-            m_seen.buttons = box->standardButtons();
-            m_seen.modality = box->windowModality();
-            m_seen.parent = box->parentWidget();
-            ++m_seen.count;
-            box->button(QMessageBox::Ok)->click();
-        });
-        m_timer.start(10);
-    }
-    const SeenMessage& seen() const { return m_seen; }
-
-private:
-    QTimer m_timer;
-    SeenMessage m_seen;
 };
 
 } // namespace
@@ -114,30 +72,25 @@ private Q_SLOTS:
     void typing_data();
     void typing();
     void hugePaste();
+    void wholeBoxTakesClicks_data();
+    void wholeBoxTakesClicks();
     void feedback_data();
     void feedback();
     void solveByKeyboard();
     void salirEndsProgram();
 
 private:
-    template <typename T = QWidget> T* control(const QString& name) const
+    QLineEdit* cell(int n) const
     {
-        T* found = m_form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return control<QLineEdit>(m_form.get(), QStringLiteral("Text%1").arg(n));
     }
-    QLineEdit* cell(int n) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QAbstractButton* box(int n) const
     {
-        return control<QAbstractButton>(QStringLiteral("Check%1").arg(n));
+        return control<QAbstractButton>(m_form.get(), QStringLiteral("Check%1").arg(n));
     }
-    PictureBox* image(int n) const { return control<PictureBox>(QStringLiteral("Image%1").arg(n)); }
-    QString focusName() const
+    PictureBox* image(int n) const
     {
-        // The window's focus; a closing message box may leave no window active for a moment.
-        QWidget* focus = m_form->focusWidget();
-        return focus ? focus->objectName() : QString();
+        return control<PictureBox>(m_form.get(), QStringLiteral("Image%1").arg(n));
     }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -145,8 +98,8 @@ private:
     }
     void focus(const QString& name)
     {
-        control(name)->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(focusName(), name);
+        control(m_form.get(), name)->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(focusName(m_form.get()), name);
     }
     // Every holder gets a picture of its own, so an indicator shows whose picture it took.
     void markHolders()
@@ -180,12 +133,12 @@ void TestForm1::opensEmpty()
 {
     QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(m_form->windowTitle(), QStringLiteral("TELMARONDA # 2 EL INTERNADO"));
-    QCOMPARE(focusName(), QStringLiteral("Text1"));
+    QCOMPARE(focusName(m_form.get()), QStringLiteral("Text1"));
     QCOMPARE(m_form->centralWidget()->palette().color(QPalette::Window), QColor(255, 192, 128));
     for (int n = 1; n <= Puzzle::CellCount; ++n)
         QVERIFY(cell(n)->text().isEmpty());
-    QVERIFY(!control(QStringLiteral("Label1"))->isVisible());
-    QVERIFY(!control(QStringLiteral("Label2"))->isVisible());
+    QVERIFY(!control(m_form.get(), QStringLiteral("Label1"))->isVisible());
+    QVERIFY(!control(m_form.get(), QStringLiteral("Label2"))->isVisible());
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
         const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
         QVERIFY(image(slots.indicator)->isVisible());
@@ -237,7 +190,7 @@ void TestForm1::geometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
-    QCOMPARE(control(name)->geometry(),
+    QCOMPARE(control(m_form.get(), name)->geometry(),
         Twips::rect(twips.left(), twips.top(), twips.width(), twips.height()));
 }
 
@@ -249,20 +202,22 @@ void TestForm1::layoutInvariants()
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize()); // not resizable
 
     // The labels are hidden at first; show them to see where they would fall.
-    control(QStringLiteral("Label1"))->show();
-    control(QStringLiteral("Label2"))->show();
+    control(m_form.get(), QStringLiteral("Label1"))->show();
+    control(m_form.get(), QStringLiteral("Label2"))->show();
 
-    const QRect lists = control(QStringLiteral("Frame1"))
+    const QRect lists = control(m_form.get(), QStringLiteral("Frame1"))
                             ->geometry()
-                            .united(control(QStringLiteral("Frame2"))->geometry());
-    QList<QWidget*> covered {control(QStringLiteral("Frame1")), control(QStringLiteral("Frame2"))};
+                            .united(control(m_form.get(), QStringLiteral("Frame2"))->geometry());
+    QList<QWidget*> covered {control(m_form.get(), QStringLiteral("Frame1")),
+        control(m_form.get(), QStringLiteral("Frame2"))};
     for (int n = 1; n <= Puzzle::CellCount; ++n) {
         const QRect r = cell(n)->geometry();
         QVERIFY2(client->rect().contains(r), qPrintable(cell(n)->objectName()));
         QVERIFY2(r.bottom() < lists.top(), qPrintable(cell(n)->objectName()));
         covered.append(cell(n));
     }
-    QList<QWidget*> shown {control(QStringLiteral("Label1")), control(QStringLiteral("Label2"))};
+    QList<QWidget*> shown {control(m_form.get(), QStringLiteral("Label1")),
+        control(m_form.get(), QStringLiteral("Label2"))};
     for (int n = 1; n <= 39; ++n)
         if (image(n)->isVisible())
             shown.append(image(n));
@@ -346,17 +301,17 @@ void TestForm1::tabCycle()
     for (int n = 1; n <= 12; ++n)
         expected.append(QStringLiteral("Check%1").arg(n));
 
-    QStringList forward {focusName()};
+    QStringList forward {focusName(m_form.get())};
     for (int i = 0; i < expected.size(); ++i) {
         key(Qt::Key_Tab);
-        forward.append(focusName());
+        forward.append(focusName(m_form.get()));
     }
     QCOMPARE(forward, expected + QStringList {QStringLiteral("Text1")});
 
-    QStringList backward {focusName()};
+    QStringList backward {focusName(m_form.get())};
     for (int i = 0; i < expected.size(); ++i) {
         key(Qt::Key_Backtab, Qt::ShiftModifier);
-        backward.prepend(focusName());
+        backward.prepend(focusName(m_form.get()));
     }
     QCOMPARE(backward, expected + QStringList {QStringLiteral("Text1")});
 }
@@ -397,14 +352,16 @@ void TestForm1::previewMoves()
     QFETCH(QString, to);
 
     focus(from);
-    QLineEdit* edit = qobject_cast<QLineEdit*>(control(from));
+    QLineEdit* edit = qobject_cast<QLineEdit*>(control(m_form.get(), from));
     if (edit) {
         edit->setText(QStringLiteral("AB"));
         edit->setCursorPosition(1);
     }
-    const bool ticked = !edit && qobject_cast<QAbstractButton*>(control(from))->isChecked();
-    KeySpy unused({m_form.get(), m_form->centralWidget(), control(QStringLiteral("Frame1")),
-        control(QStringLiteral("Frame2"))});
+    const bool ticked
+        = !edit && qobject_cast<QAbstractButton*>(control(m_form.get(), from))->isChecked();
+    KeySpy unused(
+        {m_form.get(), m_form->centralWidget(), control(m_form.get(), QStringLiteral("Frame1")),
+            control(m_form.get(), QStringLiteral("Frame2"))});
     std::unique_ptr<QSignalSpy> returnPressed;
     if (edit)
         returnPressed = std::make_unique<QSignalSpy>(edit, &QLineEdit::returnPressed);
@@ -415,11 +372,11 @@ void TestForm1::previewMoves()
         = key == Qt::Key_Return || key == Qt::Key_Enter ? QStringLiteral("\r") : QString();
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), text);
-    QApplication::sendEvent(control(from), &press);
-    QApplication::sendEvent(control(from), &release);
+    QApplication::sendEvent(control(m_form.get(), from), &press);
+    QApplication::sendEvent(control(m_form.get(), from), &release);
     if (key != Qt::Key_Tab) // Tab is the control's own key and moves at once
-        QCOMPARE(focusName(), from);
-    QTRY_COMPARE(focusName(), to);
+        QCOMPARE(focusName(m_form.get()), from);
+    QTRY_COMPARE(focusName(m_form.get()), to);
     QCOMPARE(unused.count, 0);
     if (returnPressed)
         QCOMPARE(returnPressed->count(), 0);
@@ -429,8 +386,8 @@ void TestForm1::previewMoves()
         if (key != Qt::Key_Tab)
             QCOMPARE(edit->cursorPosition(), 1);
     } else {
-        QCOMPARE(qobject_cast<QAbstractButton*>(control(from))->isChecked(), ticked);
-        QVERIFY(!control(QStringLiteral("Label2"))->isVisible());
+        QCOMPARE(qobject_cast<QAbstractButton*>(control(m_form.get(), from))->isChecked(), ticked);
+        QVERIFY(!control(m_form.get(), QStringLiteral("Label2"))->isVisible());
     }
 }
 
@@ -452,7 +409,7 @@ void TestForm1::editingKeysStayInCell()
     key(Qt::Key_Backspace);
     QCOMPARE(edit->text(), QStringLiteral("B"));
     QCoreApplication::processEvents();
-    QCOMPARE(focusName(), QStringLiteral("Text5"));
+    QCOMPARE(focusName(m_form.get()), QStringLiteral("Text5"));
 }
 
 void TestForm1::typing_data()
@@ -469,7 +426,7 @@ void TestForm1::typing()
     typeInto(m_form->windowHandle(), typed);
     QCoreApplication::processEvents();
     QCOMPARE(cell(1)->text(), typed);
-    QCOMPARE(focusName(), QStringLiteral("Text1"));
+    QCOMPARE(focusName(m_form.get()), QStringLiteral("Text1"));
 }
 
 void TestForm1::hugePaste()
@@ -479,12 +436,35 @@ void TestForm1::hugePaste()
     key(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cell(1)->text(), pasted);
 
-    MessageDismisser dismisser;
+    Dismisser dismisser;
     QTest::mouseClick(box(1), Qt::LeftButton);
-    QVERIFY(control(QStringLiteral("Label2"))->isVisible());
-    QVERIFY(!control(QStringLiteral("Label1"))->isVisible());
+    QVERIFY(control(m_form.get(), QStringLiteral("Label2"))->isVisible());
+    QVERIFY(!control(m_form.get(), QStringLiteral("Label1"))->isVisible());
     QCOMPARE(cell(1)->text().size(), pasted.size());
-    QCOMPARE(dismisser.seen().count, 0);
+    QVERIFY(dismisser.seen.isEmpty());
+}
+
+// A click anywhere in the open part of a clue box checks its word, also above and below the
+// line its caption would take as a plain check box.
+void TestForm1::wholeBoxTakesClicks_data()
+{
+    QTest::addColumn<int>("word");
+    QTest::addColumn<bool>("top");
+    for (int word : {1, 4, 11}) {
+        QTest::addRow("word %d, top edge", word) << word << true;
+        QTest::addRow("word %d, bottom of the open part", word) << word << false;
+    }
+}
+
+void TestForm1::wholeBoxTakesClicks()
+{
+    QFETCH(int, word);
+    QFETCH(bool, top);
+    auto* clueBox = control<ClueBox>(m_form.get(), QStringLiteral("Check%1").arg(word));
+    QTest::mouseClick(clueBox, Qt::LeftButton, {},
+        QPoint(clueBox->width() / 2, top ? 0 : clueBox->openHeight() - 1));
+    QVERIFY(clueBox->isChecked());
+    QVERIFY(control(m_form.get(), QStringLiteral("Label2"))->isVisible());
 }
 
 void TestForm1::feedback_data()
@@ -512,8 +492,8 @@ void TestForm1::feedback()
         }
     };
     auto expectVerdict = [&](bool right) {
-        QCOMPARE(control(QStringLiteral("Label1"))->isVisible(), right);
-        QCOMPARE(control(QStringLiteral("Label2"))->isVisible(), !right);
+        QCOMPARE(control(m_form.get(), QStringLiteral("Label1"))->isVisible(), right);
+        QCOMPARE(control(m_form.get(), QStringLiteral("Label2"))->isVisible(), !right);
         QCOMPARE(image(slots.indicator)->picture().cacheKey(),
             image(right ? slots.right : slots.wrong)->picture().cacheKey());
     };
@@ -537,27 +517,27 @@ void TestForm1::solveByKeyboard()
 {
     markHolders();
     for (int n = 1; n <= Puzzle::CellCount; ++n) {
-        QCOMPARE(focusName(), QStringLiteral("Text%1").arg(n));
+        QCOMPARE(focusName(m_form.get()), QStringLiteral("Text%1").arg(n));
         QTest::keyClick(m_form->windowHandle(), letterOf(n));
         key(Qt::Key_Return);
-        QTRY_COMPARE(
-            focusName(), n < 64 ? QStringLiteral("Text%1").arg(n + 1) : QStringLiteral("Check1"));
+        QTRY_COMPARE(focusName(m_form.get()),
+            n < 64 ? QStringLiteral("Text%1").arg(n + 1) : QStringLiteral("Check1"));
     }
-    MessageDismisser dismisser;
+    Dismisser dismisser;
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
-        QCOMPARE(focusName(), QStringLiteral("Check%1").arg(word));
+        QCOMPARE(focusName(m_form.get()), QStringLiteral("Check%1").arg(word));
         key(Qt::Key_Space);
-        QVERIFY(control(QStringLiteral("Label1"))->isVisible());
-        QVERIFY(!control(QStringLiteral("Label2"))->isVisible());
+        QVERIFY(control(m_form.get(), QStringLiteral("Label1"))->isVisible());
+        QVERIFY(!control(m_form.get(), QStringLiteral("Label2"))->isVisible());
         const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
         QCOMPARE(
             image(slots.indicator)->picture().cacheKey(), image(slots.right)->picture().cacheKey());
-        QCOMPARE(dismisser.seen().count, word == 12 ? 1 : 0);
+        QCOMPARE(dismisser.seen.size(), word == 12 ? 1 : 0);
         key(Qt::Key_Return);
-        QTRY_COMPARE(focusName(),
+        QTRY_COMPARE(focusName(m_form.get()),
             word < 12 ? QStringLiteral("Check%1").arg(word + 1) : QStringLiteral("Text1"));
     }
-    const SeenMessage& seen = dismisser.seen();
+    const Dismisser::Seen& seen = dismisser.seen.constFirst();
     QCOMPARE(seen.text, QStringLiteral("GANASTES"));
     QCOMPARE(seen.title, QStringLiteral("TELMARONDA"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);

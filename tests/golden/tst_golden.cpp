@@ -16,6 +16,7 @@
 #include "app/windowsequence.h"
 #include "assets/fonts.h"
 #include "puzzle/puzzle.h"
+#include "tests/support/support.h"
 #include "ui/credits/clock.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
@@ -59,39 +60,6 @@ QString referencePath(const QString& name)
 {
     return QStringLiteral(GOLDEN_REFERENCES "/%1.png").arg(name);
 }
-
-// A clock that stays at the moment the credits were loaded: they never time out.
-class StoppedClock final : public Clock {
-public:
-    double seconds() const override { return 100.0; }
-};
-
-char letterOf(int cell)
-{
-    const Puzzle::WordLetter use = Puzzle::wordsOfCell(cell).front();
-    return Puzzle::expectedLetter(use.word, use.position);
-}
-
-// Presses OK on every message box that opens while it lives.
-class MessageDismisser {
-public:
-    MessageDismisser()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            m_texts.append(box->text());
-            box->button(QMessageBox::Ok)->click();
-        });
-        m_timer.start(10);
-    }
-    const QStringList& texts() const { return m_texts; }
-
-private:
-    QTimer m_timer;
-    QStringList m_texts;
-};
 
 struct Comparison {
     qsizetype differing = 0;
@@ -151,7 +119,6 @@ private:
     void showSolvedCrossword();
     void showCredits();
     void check(const QString& name, const QImage& actual);
-    QString focusName() const;
 
     std::unique_ptr<Form1> m_form1;
     QPointer<Form2> m_form2;
@@ -202,18 +169,12 @@ void TestGolden::window()
     check(name, pixmap.toImage().convertToFormat(QImage::Format_RGB32));
 }
 
-QString TestGolden::focusName() const
-{
-    QWidget* focus = m_form1->focusWidget();
-    return focus ? focus->objectName() : QString();
-}
-
 void TestGolden::showFreshCrossword()
 {
     m_form1 = std::make_unique<Form1>();
     m_form1->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form1.get()));
-    QCOMPARE(focusName(), QStringLiteral("Text1"));
+    QCOMPARE(focusName(m_form1.get()), QStringLiteral("Text1"));
 }
 
 void TestGolden::showSolvedCrossword()
@@ -230,9 +191,9 @@ void TestGolden::showSolvedCrossword()
         QCoreApplication::processEvents();
     }
     // Every word checked with the space bar; the last one wins the game.
-    MessageDismisser dismisser;
+    Dismisser dismisser;
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
-        QCOMPARE(focusName(), QStringLiteral("Check%1").arg(word));
+        QCOMPARE(focusName(m_form1.get()), QStringLiteral("Check%1").arg(word));
         QTest::keyClick(window, Qt::Key_Space);
         // The closing message box leaves no window active on this platform.
         m_form1->activateWindow();
@@ -240,15 +201,17 @@ void TestGolden::showSolvedCrossword()
         QTest::keyClick(window, Qt::Key_Return);
         QCoreApplication::processEvents();
     }
-    QCOMPARE(dismisser.texts(), QStringList(QStringLiteral("GANASTES")));
-    QCOMPARE(focusName(), QStringLiteral("Text1"));
+    QCOMPARE(dismisser.seen.size(), 1);
+    QCOMPARE(dismisser.seen.constFirst().text, QStringLiteral("GANASTES"));
+    QCOMPARE(focusName(m_form1.get()), QStringLiteral("Text1"));
     QVERIFY(m_form1->findChild<QLabel*>(QStringLiteral("Label1"))->isVisible());
 }
 
 void TestGolden::showCredits()
 {
     // Shown as the game shows it: loaded, then its input disabled.
-    m_form2 = new Form2(std::make_shared<StoppedClock>());
+    // The clock stands still at the moment they were loaded: they never time out.
+    m_form2 = new Form2(std::make_shared<FakeClock>(100.0));
     m_form2->show();
     m_form2->setEnabled(false);
     QVERIFY(QTest::qWaitForWindowExposed(m_form2));

@@ -10,6 +10,7 @@
 #include "app/windowsequence.h"
 #include "assets/picturebox.h"
 #include "puzzle/puzzle.h"
+#include "tests/support/support.h"
 #include "ui/crossword/cluebox.h"
 
 #include <array>
@@ -19,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QLabel>
@@ -43,60 +43,6 @@ constexpr int StepsForFullCoverage = 2000;
 constexpr int LongestPaste = 100'000;
 constexpr double CreditsSeconds = 5.0;
 constexpr int ImageCount = 39;
-
-class FakeClock final : public Clock {
-public:
-    double seconds() const override { return now; }
-    double now = 1000.0;
-};
-
-// Every address the desktop is asked to open during the session; nothing is launched.
-class UrlTrap : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
-// Dismisses every dialog and popup as it appears, from a zero timer that the dialog's own event
-// loop runs, and notes what each one was.
-class Dismisser : public QObject {
-public:
-    struct Seen {
-        QString className;
-        QString text;
-        QString title;
-        const QWidget* parent = nullptr;
-        Qt::WindowModality modality = Qt::NonModal;
-    };
-    QList<Seen> seen;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
-            return false;
-        auto* window = static_cast<QWidget*>(watched);
-        if (!window->isWindow() || (!window->isModal() && window->windowType() != Qt::Popup))
-            return false;
-        const auto* box = qobject_cast<const QMessageBox*>(window);
-        seen.append(
-            {QString::fromLatin1(window->metaObject()->className()), box ? box->text() : QString(),
-                window->windowTitle(), window->parentWidget(), window->windowModality()});
-        QTimer::singleShot(0, window, [window] {
-            auto* messageBox = qobject_cast<QMessageBox*>(window);
-            if (messageBox && messageBox->button(QMessageBox::Ok))
-                messageBox->button(QMessageBox::Ok)->click();
-            else if (auto* dialog = qobject_cast<QDialog*>(window))
-                dialog->reject();
-            else
-                window->close();
-        });
-        return false;
-    }
-};
 
 // A key as the window system hands it over: the key, the text it types and the modifiers held.
 struct Stroke {
@@ -157,13 +103,13 @@ QString describe(const Stroke& stroke)
 // Written here on its own, so that the window's checks are compared with a second reckoning.
 bool answerIsIn(const std::array<QLineEdit*, Puzzle::CellCount>& cells, int word)
 {
-    const std::string_view answer = Puzzle::answer(word);
+    const QString answer = answerOf(word);
     const std::span<const int> wordCells = Puzzle::cellsOfWord(word);
-    if (answer.size() != wordCells.size())
+    if (answer.size() != static_cast<qsizetype>(wordCells.size()))
         return false;
-    for (std::size_t i = 0; i < answer.size(); ++i)
+    for (std::size_t i = 0; i < wordCells.size(); ++i)
         if (cells.at(static_cast<std::size_t>(wordCells[i] - 1))->text()
-            != QString(QLatin1Char(answer[i])))
+            != QString(answer.at(static_cast<qsizetype>(i))))
             return false;
     return true;
 }
@@ -179,14 +125,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
             || message.contains(QLatin1String("OpenType support missing"))))
         return;
     passOn(type, context, message);
-}
-
-int liveWindows(const char* name)
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == QLatin1String(name) ? 1 : 0;
-    return count;
 }
 
 // The crossword window's controls, found by name each time a fresh window is loaded.
@@ -308,23 +246,17 @@ void TestStress::initTestCase()
 
     // The answers are capital letters, one per cell, as the checks below take them to be.
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
-        const std::string_view answer = Puzzle::answer(word);
-        QCOMPARE(answer.size(), Puzzle::cellsOfWord(word).size());
-        for (char letter : answer)
-            QVERIFY(letter >= 'A' && letter <= 'Z');
+        const QString answer = answerOf(word);
+        QCOMPARE(answer.size(), static_cast<qsizetype>(Puzzle::cellsOfWord(word).size()));
+        for (QChar letter : answer)
+            QVERIFY(letter >= u'A' && letter <= u'Z');
     }
 
     configureApplication(*qApp);
-    qApp->installEventFilter(&m_dismisser);
-    for (const char* scheme : {"http", "https", "mailto", "file"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_urls, "open");
 }
 
 void TestStress::cleanupTestCase()
 {
-    for (const char* scheme : {"http", "https", "mailto", "file"})
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    qApp->removeEventFilter(&m_dismisser);
     qInstallMessageHandler(passOn);
 }
 
@@ -332,7 +264,7 @@ void TestStress::randomSession()
 {
     QElapsedTimer elapsed;
     elapsed.start();
-    m_clock = std::make_shared<FakeClock>();
+    m_clock = std::make_shared<FakeClock>(1000.0);
     m_windows = std::make_unique<WindowSequence>(m_clock);
     m_finished = std::make_unique<QSignalSpy>(m_windows.get(), &WindowSequence::finished);
     m_windows->showForm1();
@@ -357,7 +289,7 @@ void TestStress::randomSession()
     m_finished.reset();
     m_salir.reset();
     m_windows.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dropDeletedWindows();
     QCOMPARE(liveWindows("Form1"), 0);
     QCOMPARE(liveWindows("Form2"), 0);
 }
@@ -592,7 +524,7 @@ void TestStress::solveWord()
     // The player writes a word's answer cell by cell, now and then with a slip, and mostly
     // checks it after.
     const int word = 1 + draw(Puzzle::WordCount);
-    const std::string_view answer = Puzzle::answer(word);
+    const QString answer = answerOf(word);
     const std::span<const int> cells = Puzzle::cellsOfWord(word);
     const int slip = chance(30) ? draw(int(cells.size())) : -1;
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -601,7 +533,7 @@ void TestStress::solveWord()
             return;
         if (!key({Qt::Key_A, QString(QChar(char16_t(1))), Qt::ControlModifier}))
             return;
-        const QChar letter = QLatin1Char(answer[i]);
+        const QChar letter = answer.at(static_cast<qsizetype>(i));
         QString typed(letter);
         if (int(i) == slip) {
             switch (draw(6)) {
@@ -744,7 +676,7 @@ void TestStress::creditsRunOut()
                 m_sendFault = QStringLiteral("the credits stayed past their five seconds");
                 return;
             }
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            dropDeletedWindows();
             if (m_credits)
                 m_sendFault = QStringLiteral("the credits window outlived its five seconds");
             m_inCredits = false;
@@ -762,7 +694,7 @@ bool TestStress::deliver(const QString& what, const std::function<void()>& send)
     ++m_events;
     send();
     QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dropDeletedWindows();
 
     QString fault = m_sendFault;
     if (fault.isEmpty())
