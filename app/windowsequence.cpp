@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "pictures.h"
+#include "qtspanish.h"
 
 #include <QApplication>
 
@@ -90,5 +91,8 @@ void configureApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.telmaronda.Telmaronda"));
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
+    installQtSpanish(app);
+    // Always left to right, whatever a translation or the command line would make of it.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     Fonts::registerBundled();
 }

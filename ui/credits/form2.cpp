@@ -1,11 +1,13 @@
 #include "form2.h"
 
+#include "accessibility.h"
 #include "creditscontrols.h"
 #include "creditstexts.h"
 #include "fonts.h"
 #include "picturebox.h"
 #include "pictures.h"
 #include "twips.h"
+#include "windowpin.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -46,6 +48,19 @@ QString addressOf(const QString& caption)
     return address.trimmed();
 }
 
+// Screen readers get the texts as they read, without the runs of blanks that lay them out, and
+// the window reads as a dialog whose description is all of them.
+void describeForScreenReaders(QWidget* window)
+{
+    QStringList texts;
+    for (CaptionLabel* label : window->findChildren<CaptionLabel*>(Qt::FindDirectChildrenOnly)) {
+        label->setAccessibleName(label->text().simplified());
+        texts.append(label->accessibleName());
+    }
+    Accessibility::setRole(window, QAccessible::Dialog);
+    window->setAccessibleDescription(texts.join(u'\n'));
+}
+
 } // namespace
 
 Form2::Form2(
@@ -84,6 +99,7 @@ Form2::Form2(
     imgSalir->setPicture(Pictures::closePicture().pixmap(QSize(32, 32), 1.0));
     imgSalir->setCursor(Pictures::handCursor());
     imgSalir->setToolTip(QStringLiteral("Cerrar"));
+    imgSalir->setAccessibleName(QStringLiteral("Cerrar"));
     imgSalir->setEnabled(false);
     imgSalir->installEventFilter(this);
 
@@ -109,10 +125,15 @@ Form2::Form2(
     Image9->setObjectName(QStringLiteral("Image9"));
     Image9->setGeometry(Twips::rect(5280, 2760, 600, 375));
     Image9->setPicture(Pictures::flag());
+    Image9->setAccessibleName(QStringLiteral("Bandera"));
 
     Label5 = makeLabel(this, "Label5", CreditsTexts::rightsNotice(), 8.25, Qt::AlignHCenter);
     Label5->setGeometry(Twips::rect(960, 2880, 4215, 375));
     connect(Label5, &CaptionLabel::clicked, this, &Form2::Label5_Click);
+
+    describeForScreenReaders(this);
+    // While it shows, the user can neither move nor minimise the window.
+    WindowPin::pin(this);
 
     Timer1->start(); // enabled from creation
     Form_Load();
