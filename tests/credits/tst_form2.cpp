@@ -1,5 +1,6 @@
 #include "creditscontrols.h"
 #include "creditstexts.h"
+#include "fonts.h"
 #include "form2.h"
 #include "twips.h"
 
@@ -55,6 +56,9 @@ private:
     }
 
 private Q_SLOTS:
+    // The program's own faces, as the program registers them: the wrapping below depends on them.
+    void initTestCase() { Fonts::registerBundled(); }
+
     void init()
     {
         m_clock = std::make_shared<FakeClock>();
