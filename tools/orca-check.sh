@@ -78,7 +78,9 @@ keys alt
 mark "Right, Return: AUTOR"
 keys Right
 keys Return
-credits=$(xdotool search --name '^ACERCA DEL AUTOR$' | head -1)
+credits=$(xdotool search --sync --onlyvisible --name '^ACERCA DEL AUTOR$' | head -1)
+# Orca may lag behind on a busy machine: give it time to speak the credits.
+for _ in $(seq 40); do grep -q "SPEECH OUTPUT: 'ACERCA DEL AUTOR" "$work/orca.log" && break; sleep 0.1; done
 where() { xwininfo -id "$credits" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Map State/{m=$NF} END{print x "," y " " m}'; }
 mark "credits shown"
 echo "credits window before: $(where)"
