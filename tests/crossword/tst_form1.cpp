@@ -8,18 +8,18 @@
 #include <memory>
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QTimer>
 
 namespace {
