@@ -4,7 +4,12 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // The program takes no command line: Qt sees only the program's name, so none of its own
+    // options (-reverse, -style, -stylesheet, -qwindowtitle...) can change the game.
+    char programName[] = "TELMARONDA";
+    int qtArgc = 1;
+    char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
+    QApplication app(qtArgc, qtArgv);
     configureApplication(app);
 
     WindowSequence windows;

@@ -1,5 +1,6 @@
 #include "app/windowsequence.h"
 
+#include "app/qtspanish.h"
 #include "assets/fonts.h"
 #include "assets/pictures.h"
 #include "ui/credits/form2.h"
@@ -91,5 +92,8 @@ void configureApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.telmaronda.Telmaronda"));
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
+    installQtSpanish(app);
+    // Always left to right, whatever a translation or the command line would make of it.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     Fonts::registerBundled();
 }

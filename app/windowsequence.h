@@ -50,6 +50,6 @@ private:
     bool m_endCheckPending = false;
 };
 
-// Application-wide settings: the program's name and icon, and that Qt leaves deciding the
-// program's end to WindowSequence.
+// Application-wide settings: the program's name and icon, Qt's own texts in Spanish, left-to-right
+// layout, and that Qt leaves deciding the program's end to WindowSequence.
 void configureApplication(QApplication& app);

@@ -1,10 +1,15 @@
 #include "assets/picturebox.h"
 
+#include "assets/accessibility.h"
+
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
-{ }
+{
+    // A picture to screen readers, named by the window that shows it.
+    Accessibility::setRole(this, QAccessible::Graphic);
+}
 
 void PictureBox::setPicture(const QPixmap& picture)
 {

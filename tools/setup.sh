@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
 # offscreen platform the tests run on).
-packages=(cmake g++ make qt6-base-dev)
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n)
 
 install_missing() {
     if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -3,11 +3,14 @@
 #include "assets/pictures.h"
 #include "tests/support/support.h"
 
+#include <memory>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -103,6 +106,45 @@ private Q_SLOTS:
         QCOMPARE(QApplication::applicationName(), QStringLiteral("TELMARONDA"));
         QCOMPARE(QApplication::windowIcon().availableSizes(),
             Pictures::applicationIcon().availableSizes());
+    }
+
+    // Qt's own texts read in Spanish whatever the locale (the test runs under LANG=C), and the
+    // layout runs left to right whatever Qt was told.
+    void qtTextsInSpanish()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        configureApplication(*qApp);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+
+        auto* cell = m_windows->form1()->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        const std::unique_ptr<QMenu> menu(cell->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                entries.append(action->text().section(u'\t', 0, 0));
+        QCOMPARE(entries,
+            QStringList({QStringLiteral("&Deshacer"), QStringLiteral("&Rehacer"),
+                QStringLiteral("Cor&tar"), QStringLiteral("&Copiar"), QStringLiteral("&Pegar"),
+                QStringLiteral("Borrar"), QStringLiteral("Seleccionar todo")}));
+
+        // The "GANASTES" box that checking word 12 opens: its one button, without an icon.
+        QStringList buttons;
+        bool icons = false;
+        QTimer dismisser;
+        connect(&dismisser, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton* button : box->buttons()) {
+                buttons.append(button->text());
+                icons = icons || !button->icon().isNull();
+            }
+            box->done(0);
+        });
+        dismisser.start(10);
+        m_windows->form1()->findChild<QCheckBox*>(QStringLiteral("Check12"))->click();
+        QCOMPARE(buttons, QStringList(QStringLiteral("Aceptar")));
+        QVERIFY(!icons);
     }
 
     void autorShowsDisabledCreditsAndUnloadsTheCrossword()

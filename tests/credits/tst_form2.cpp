@@ -4,6 +4,7 @@
 #include "ui/credits/form2.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QPointer>
 #include <QSignalSpy>
@@ -299,6 +300,61 @@ private Q_SLOTS:
         QVERIFY(m_urls.opened.isEmpty());
         QVERIFY(m_form->isVisible());
         QVERIFY(m_form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    }
+
+    // A move, a minimise or a maximise that reaches the window is undone, and the frame offers
+    // no minimise or maximise button.
+    void staysInPlace()
+    {
+        showDisabled();
+        m_form->repaint(); // drawn: the window system has placed it
+        const QPoint placed = m_form->pos();
+        m_form->move(placed + QPoint(40, 30));
+        QTRY_COMPARE(m_form->pos(), placed);
+        for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
+            m_form->setWindowState(state);
+            QTRY_COMPARE(m_form->windowState(), Qt::WindowNoState);
+            QTRY_COMPARE(m_form->pos(), placed);
+            QVERIFY(m_form->isVisible());
+        }
+        const Qt::WindowFlags flags = m_form->windowFlags();
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(flags & Qt::WindowTitleHint);
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("ACERCA DEL AUTOR"));
+    }
+
+    // The window reads as a dialog that describes itself with its texts, without their runs of
+    // blanks; each label and picture has a name.
+    void readByScreenReaders()
+    {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_form);
+        QCOMPARE(window->role(), QAccessible::Dialog);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("ACERCA DEL AUTOR"));
+        const QString description = window->text(QAccessible::Description);
+        const QString author
+            = CreditsTexts::toQString(CreditsTexts::Author).replace(QChar(0xA0), u' ');
+        for (const QString& text : {CreditsTexts::toQString(CreditsTexts::Title),
+                 CreditsTexts::toQString(CreditsTexts::Heading), author,
+                 CreditsTexts::toQString(CreditsTexts::Date),
+                 CreditsTexts::toQString(CreditsTexts::Dedication),
+                 CreditsTexts::toQString(CreditsTexts::Address),
+                 CreditsTexts::toQString(CreditsTexts::RightsPhrase).trimmed()})
+            QVERIFY2(description.contains(text), qPrintable(text));
+        QVERIFY(!description.contains(QStringLiteral("  ")));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control(m_form, QString::fromLatin1("Label2")))
+                ->text(QAccessible::Name),
+            QStringLiteral("Idea y Programacion: ") + author + QStringLiteral(" Octubre 2005"));
+        for (const char* name : {"imgSalir", "Image9"}) {
+            QAccessibleInterface* picture
+                = QAccessible::queryAccessibleInterface(control(m_form, QString::fromLatin1(name)));
+            QCOMPARE(picture->role(), QAccessible::Graphic);
+            QVERIFY(!picture->text(QAccessible::Name).isEmpty());
+        }
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control(m_form, QString::fromLatin1("imgSalir")))
+                ->text(QAccessible::Name),
+            QStringLiteral("Cerrar"));
     }
 
     void dormantHandlers_data()

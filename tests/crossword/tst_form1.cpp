@@ -9,15 +9,19 @@
 
 #include <memory>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QTimer>
 
 namespace {
@@ -49,12 +53,29 @@ protected:
     }
 };
 
+// The accessibility events the window raises, as a screen reader would get them: what changed, and
+// the role and name the object had at that moment.
+struct SeenEvent {
+    QAccessible::Event type;
+    QAccessible::Role role;
+    QString name;
+};
+QList<SeenEvent> seenEvents;
+
+void recordEvent(QAccessibleEvent* event)
+{
+    QAccessibleInterface* object = event->accessibleInterface();
+    if (object)
+        seenEvents.append({event->type(), object->role(), object->text(QAccessible::Name)});
+}
+
 } // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -77,6 +98,9 @@ private Q_SLOTS:
     void feedback();
     void solveByKeyboard();
     void salirEndsProgram();
+    void verdictsReachScreenReaders_data();
+    void verdictsReachScreenReaders();
+    void shownControlsOnly();
 
 private:
     QLineEdit* cell(int n) const
@@ -115,6 +139,13 @@ private:
 
     std::unique_ptr<Form1> m_form;
 };
+
+void TestForm1::initTestCase()
+{
+    // Events go to the recorder in place of a screen reader, as if one had asked for them.
+    QAccessible::installUpdateHandler(recordEvent);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
 
 void TestForm1::init()
 {
@@ -575,6 +606,84 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     TestForm1 test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TestForm1::verdictsReachScreenReaders_data()
+{
+    QTest::addColumn<bool>("firstRight");
+    QTest::addColumn<bool>("secondRight");
+    for (bool first : {false, true})
+        for (bool second : {false, true})
+            QTest::addRow("%s, then %s", first ? "right" : "wrong", second ? "right" : "wrong")
+                << first << second;
+}
+
+// Every check is announced with its verdict, the same verdict twice included, the focus stays on
+// the box, and the word's indicator is renamed after what it shows.
+void TestForm1::verdictsReachScreenReaders()
+{
+    QFETCH(bool, firstRight);
+    QFETCH(bool, secondRight);
+    constexpr int word = 4;
+    const int indicator = Puzzle::pictureSlots(word).indicator;
+    QCOMPARE(QAccessible::queryAccessibleInterface(image(indicator))->text(QAccessible::Name),
+        QStringLiteral("Palabra 4: sin comprobar"));
+    for (bool right : {firstRight, secondRight}) {
+        for (int position = 1; position <= Puzzle::wordLength(word); ++position)
+            cell(Puzzle::cellsOfWord(word)[position - 1])
+                ->setText(right ? QString(QLatin1Char(Puzzle::expectedLetter(word, position)))
+                                : QString());
+        focus(QStringLiteral("Check4"));
+        seenEvents.clear();
+        key(Qt::Key_Space);
+
+        QStringList announced;
+        QStringList renamed;
+        for (const SeenEvent& event : std::as_const(seenEvents)) {
+            if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
+                announced.append(event.name);
+            if (event.type == QAccessible::NameChanged && event.role == QAccessible::Graphic)
+                renamed.append(event.name);
+        }
+        QCOMPARE(
+            announced, QStringList(right ? QStringLiteral("MUY BIEN") : QStringLiteral("MUY MAL")));
+        QCOMPARE(renamed,
+            QStringList(
+                right ? QStringLiteral("Palabra 4: bien") : QStringLiteral("Palabra 4: mal")));
+        QCOMPARE(focusName(m_form.get()), QStringLiteral("Check4"));
+    }
+}
+
+// Screen readers find the controls on show: the hidden picture holders and the hidden feedback
+// labels are left out, the indicators and photographs are pictures.
+void TestForm1::shownControlsOnly()
+{
+    QAccessibleInterface* client
+        = QAccessible::queryAccessibleInterface(control(m_form.get(), QStringLiteral("client")));
+    QSet<QObject*> listed;
+    for (int i = 0; i < client->childCount(); ++i) {
+        QAccessibleInterface* child = client->child(i);
+        QCOMPARE(client->indexOfChild(child), i);
+        listed.insert(child->object());
+    }
+    for (int word = 1; word <= Puzzle::WordCount; ++word) {
+        const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
+        QVERIFY(!listed.contains(image(slots.right)));
+        QVERIFY(!listed.contains(image(slots.wrong)));
+        QVERIFY(listed.contains(image(slots.indicator)));
+        QCOMPARE(QAccessible::queryAccessibleInterface(image(slots.indicator))->role(),
+            QAccessible::Graphic);
+    }
+    QVERIFY(listed.contains(image(37)));
+    QVERIFY(listed.contains(cell(64)));
+    QVERIFY(!listed.contains(control(m_form.get(), QStringLiteral("Label2"))));
+
+    // A label that is shown joins the tree.
+    QTest::mouseClick(box(1), Qt::LeftButton);
+    QAccessibleInterface* label
+        = QAccessible::queryAccessibleInterface(control(m_form.get(), QStringLiteral("Label2")));
+    QVERIFY(client->indexOfChild(label) >= 0);
+    QCOMPARE(label->role(), QAccessible::Notification);
 }
 
 #include "tst_form1.moc"

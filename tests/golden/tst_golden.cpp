@@ -30,6 +30,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
@@ -117,6 +118,7 @@ private Q_SLOTS:
 private:
     void showFreshCrossword();
     void showSolvedCrossword();
+    void showActiveMenu();
     void showCredits();
     void check(const QString& name, const QImage& actual);
 
@@ -149,6 +151,7 @@ void TestGolden::window_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("crossword, fresh") << QStringLiteral("crossword-fresh");
     QTest::newRow("crossword, solved") << QStringLiteral("crossword-solved");
+    QTest::newRow("crossword, menu active") << QStringLiteral("crossword-menu");
     QTest::newRow("credits") << QStringLiteral("credits");
 }
 
@@ -159,6 +162,8 @@ void TestGolden::window()
         showFreshCrossword();
     else if (name == QLatin1String("crossword-solved"))
         showSolvedCrossword();
+    else if (name == QLatin1String("crossword-menu"))
+        showActiveMenu();
     else
         showCredits();
     if (QTest::currentTestFailed())
@@ -205,6 +210,17 @@ void TestGolden::showSolvedCrossword()
     QCOMPARE(dismisser.seen.constFirst().text, QStringLiteral("GANASTES"));
     QCOMPARE(focusName(m_form1.get()), QStringLiteral("Text1"));
     QVERIFY(m_form1->findChild<QLabel*>(QStringLiteral("Label1"))->isVisible());
+}
+
+void TestGolden::showActiveMenu()
+{
+    showFreshCrossword();
+    if (QTest::currentTestFailed())
+        return;
+    // Alt alone makes the menu's first entry the active one.
+    QTest::keyClick(m_form1->windowHandle(), Qt::Key_Alt);
+    QTRY_VERIFY(m_form1->menuBar()->hasFocus());
+    QCOMPARE(m_form1->menuBar()->activeAction(), m_form1->menuBar()->actions().constFirst());
 }
 
 void TestGolden::showCredits()

@@ -1,10 +1,12 @@
 #include "ui/credits/form2.h"
 
+#include "assets/accessibility.h"
 #include "assets/fonts.h"
 #include "assets/picturebox.h"
 #include "assets/pictures.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
+#include "ui/credits/windowpin.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
 
@@ -48,6 +50,19 @@ QString addressOf(const QString& caption)
     return address.trimmed();
 }
 
+// Screen readers get the texts as they read, without the runs of blanks that lay them out, and
+// the window reads as a dialog whose description is all of them.
+void describeForScreenReaders(QWidget* window)
+{
+    QStringList texts;
+    for (CaptionLabel* label : window->findChildren<CaptionLabel*>(Qt::FindDirectChildrenOnly)) {
+        label->setAccessibleName(label->text().simplified());
+        texts.append(label->accessibleName());
+    }
+    Accessibility::setRole(window, QAccessible::Dialog);
+    window->setAccessibleDescription(texts.join(u'\n'));
+}
+
 } // namespace
 
 Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
@@ -84,6 +99,7 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     m_imgSalir->setPicture(Pictures::closePicture().pixmap(QSize(32, 32), 1.0));
     m_imgSalir->setCursor(Pictures::handCursor());
     m_imgSalir->setToolTip(QStringLiteral("Cerrar"));
+    m_imgSalir->setAccessibleName(QStringLiteral("Cerrar"));
     m_imgSalir->setEnabled(false);
     m_imgSalir->installEventFilter(this);
 
@@ -109,10 +125,15 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     m_image9->setObjectName(QStringLiteral("Image9"));
     m_image9->setGeometry(Twips::rect(5280, 2760, 600, 375));
     m_image9->setPicture(Pictures::flag());
+    m_image9->setAccessibleName(QStringLiteral("Bandera"));
 
     m_label5 = makeLabel(this, "Label5", CreditsTexts::rightsNotice(), 8.25, Qt::AlignHCenter);
     m_label5->setGeometry(Twips::rect(960, 2880, 4215, 375));
     connect(m_label5, &CaptionLabel::clicked, this, &Form2::Label5_Click);
+
+    describeForScreenReaders(this);
+    // While it shows, the user can neither move nor minimise the window.
+    WindowPin::pin(this);
 
     m_timer1->start(); // enabled from creation
     Form_Load();

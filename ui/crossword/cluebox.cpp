@@ -51,7 +51,12 @@ void ClueBox::paintEvent(QPaintEvent*)
 
     QStyleOptionButton indicator = option;
     indicator.rect = indicatorRect();
-    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &indicator, &painter, this);
+    // Where the style's tick square is taller than the box, it is drawn at the box's height, so
+    // it shows whole; the caption keeps its place.
+    QStyleOptionButton square = indicator;
+    if (square.rect.height() > openHeight())
+        square.rect = QRect(square.rect.left(), 0, openHeight(), openHeight());
+    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &square, &painter, this);
 
     const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
     const QRect area(indicator.rect.right() + 1 + spacing, 0,

@@ -1,5 +1,6 @@
 #include "ui/crossword/form1.h"
 
+#include "assets/accessibility.h"
 #include "assets/fonts.h"
 #include "assets/picturebox.h"
 #include "assets/pictures.h"
@@ -8,11 +9,14 @@
 #include "puzzle/puzzle.h"
 #include "ui/crossword/cluebox.h"
 #include "ui/crossword/clueframe.h"
+#include "ui/crossword/menubarstyle.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
 
 #include <limits>
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -86,6 +90,12 @@ QString cellDescription(int cell)
     return QStringLiteral("Casilla %1: %2").arg(cell).arg(uses.join(QStringLiteral("; ")));
 }
 
+// What a screen reader says of a word's indicator: the word and what its picture shows.
+QString indicatorName(int word, const QString& state)
+{
+    return QStringLiteral("Palabra %1: %2").arg(word).arg(state);
+}
+
 // The cells of across words are blue and those only down words use are red; the crossing of
 // across word 3 with down word 2 is red all the same.
 QColor letterColor(int cell)
@@ -121,6 +131,8 @@ Form1::Form1(QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Twips::size(8700, 6660));
     client->setAutoFillBackground(true);
+    // Screen readers see the controls on show: the hidden picture holders and labels are left out.
+    Accessibility::setRole(client, QAccessible::Client);
     setColor(client, QPalette::Window, Background);
     setCentralWidget(client);
 
@@ -161,7 +173,7 @@ void Form1::buildPictures(QWidget* client)
         PictureBox* indicator = m_images.at(slots.indicator - 1);
         indicator->setGeometry(box);
         indicator->setBordered(true);
-        indicator->setAccessibleName(QStringLiteral("Resultado de la palabra %1").arg(word));
+        indicator->setAccessibleName(indicatorName(word, QStringLiteral("sin comprobar")));
 
         // The holders only lend their pictures; they stay hidden where the indicator is.
         PictureBox* right = m_images.at(slots.right - 1);
@@ -187,7 +199,12 @@ void Form1::buildLabels(QWidget* client)
     const QFont font = atDesignDensity(Fonts::rounded(9.75));
     auto makeLabel
         = [&](const char* name, const char* caption, const QRect& box, const QColor& color) {
-              auto* label = new QLabel(QString::fromUtf8(caption), client);
+              auto* label = new QLabel(client);
+              // A verdict is read out as it appears, wherever the keyboard focus is. The role
+              // is given before the caption, whose setting makes Qt describe the label.
+              Accessibility::setRole(label, QAccessible::Notification);
+              label->setText(QString::fromUtf8(caption));
+              label->setAccessibleName(label->text());
               label->setObjectName(QLatin1String(name));
               label->setGeometry(box);
               label->setFont(font);
@@ -283,6 +300,7 @@ void Form1::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
+    MenuBarStyle::install(bar);
     QAction* salir = bar->addAction(QStringLiteral("SALIR"));
     salir->setObjectName(QStringLiteral("SAL"));
     connect(salir, &QAction::triggered, this, &Form1::SAL_Click);
@@ -412,7 +430,12 @@ std::optional<QString> Form1::CellText(int cell)
 
 Outcome Form1::SetLabelVisible(Puzzle::FeedbackLabel label, bool visible)
 {
-    (label == Puzzle::FeedbackLabel::Label1 ? m_label1 : m_label2)->setVisible(visible);
+    QLabel* shown = label == Puzzle::FeedbackLabel::Label1 ? m_label1 : m_label2;
+    const bool again = visible && shown->isVisible();
+    shown->setVisible(visible);
+    // Showing raises the announcement; a verdict shown again is announced again.
+    if (again)
+        Accessibility::announce(shown);
     return Outcome::Done;
 }
 
@@ -430,14 +453,38 @@ Outcome Form1::SetPicture(int image, const Puzzle::Picture& picture)
 {
     if (image < 1 || image > static_cast<int>(m_images.size()))
         return Outcome::Failed;
-    if (picture.isNull()) {
-        m_images.at(image - 1)->setPicture(QPixmap());
-        return Outcome::Done;
+    QPixmap pixmap;
+    if (!picture.isNull()) {
+        if (!picture.canConvert<QPixmap>())
+            return Outcome::Failed;
+        pixmap = picture.value<QPixmap>();
     }
-    if (!picture.canConvert<QPixmap>())
-        return Outcome::Failed;
-    m_images.at(image - 1)->setPicture(picture.value<QPixmap>());
+    m_images.at(image - 1)->setPicture(pixmap);
+    nameIndicator(image);
     return Outcome::Done;
+}
+
+void Form1::nameIndicator(int image)
+{
+    for (int word = 1; word <= Puzzle::WordCount; ++word) {
+        const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
+        if (slots.indicator != image)
+            continue;
+        PictureBox* indicator = m_images.at(image - 1);
+        const qint64 shown = indicator->picture().cacheKey();
+        QString state;
+        if (indicator->picture().isNull())
+            state = QStringLiteral("sin comprobar");
+        else if (shown == m_images.at(slots.right - 1)->picture().cacheKey())
+            state = QStringLiteral("bien");
+        else if (shown == m_images.at(slots.wrong - 1)->picture().cacheKey())
+            state = QStringLiteral("mal");
+        else
+            state = QStringLiteral("otra imagen");
+        // Renaming raises the name-change event screen readers follow.
+        indicator->setAccessibleName(indicatorName(word, state));
+        return;
+    }
 }
 
 Outcome Form1::ShowMessage(const QString& text)
@@ -446,6 +493,17 @@ Outcome Form1::ShowMessage(const QString& text)
     QPointer<QMessageBox> box = new QMessageBox(
         QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("message"));
+    for (QAbstractButton* button : box->buttons())
+        button->setIcon(QIcon());
+    // Wide enough for the window manager to show the whole title in the box's frame.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        const int titleRoom = metrics.horizontalAdvance(box->windowTitle()) + 6 * metrics.height();
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box->exec();
     delete box.data();
     return Outcome::Done;

@@ -60,6 +60,9 @@ private:
     void moveFocus(bool forward);
 
     // What the logic asks of the window, on its real controls.
+    // Names a word's indicator after what it shows, for screen readers; other images are left.
+    void nameIndicator(int image);
+
     std::optional<QString> CellText(int cell) override;
     Puzzle::Outcome SetLabelVisible(Puzzle::FeedbackLabel label, bool visible) override;
     std::optional<Puzzle::Picture> GetPicture(int image) override;

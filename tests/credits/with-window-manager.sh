@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a test program on a private X server with the openbox window manager. Exits 77 (skipped)
+# where Xvfb, openbox or xdotool are not installed.
+set -euo pipefail
+for tool in Xvfb openbox xdotool; do
+    command -v "$tool" >/dev/null || {
+        echo "skipped: $tool is not installed"
+        exit 77
+    }
+done
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+openbox_pid=
+trap 'kill $openbox_pid $server 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+openbox --sm-disable >/dev/null 2>&1 &
+openbox_pid=$!
+# openbox has taken over once the root window names it.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+QT_QPA_PLATFORM=xcb "$@"

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/credits/windowpin.h"
+
+#include <QEvent>
+#include <QWidget>
+
+WindowPin::WindowPin(QWidget* window)
+    : QObject(window)
+    , m_window(window)
+{ }
+
+void WindowPin::pin(QWidget* window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->installEventFilter(new WindowPin(window));
+}
+
+bool WindowPin::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_window)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint:
+        // The window system has placed the window by the time it is first drawn.
+        if (!m_pinned) {
+            m_pinned = true;
+            m_placed = m_window->pos();
+        }
+        break;
+    case QEvent::Move:
+        if (m_pinned && m_window->pos() != m_placed)
+            restore();
+        break;
+    case QEvent::WindowStateChange:
+        if (m_window->windowState()
+            & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+            restore();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void WindowPin::restore()
+{
+    // Undone once the window system's event is over, and only once for a burst of events.
+    if (m_restorePending)
+        return;
+    m_restorePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_restorePending = false;
+            if (!m_window->isVisible() && !m_window->isMinimized())
+                return;
+            if (m_window->windowState() != Qt::WindowNoState)
+                m_window->showNormal();
+            if (m_pinned && m_window->pos() != m_placed)
+                m_window->move(m_placed);
+        },
+        Qt::QueuedConnection);
+}
