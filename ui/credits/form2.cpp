@@ -81,7 +81,7 @@ Form2::Form2(
     imgSalir = new PictureBox(this);
     imgSalir->setObjectName(QStringLiteral("imgSalir"));
     imgSalir->setGeometry(Twips::rect(5520, 240, 360, 360));
-    imgSalir->setPicture(Pictures::closePicture().pixmap(QSize(32, 32), 1.0));
+    imgSalir->setPicture(Pictures::closePicture());
     imgSalir->setCursor(Pictures::handCursor());
     imgSalir->setToolTip(QStringLiteral("Cerrar"));
     imgSalir->setEnabled(false);

@@ -11,6 +11,7 @@
 #include "twips.h"
 
 #include <limits>
+#include <memory>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -219,7 +220,14 @@ Form1::~Form1() = default;
 
 void Form1::buildPictures(QWidget* client)
 {
-    const QPixmap wrong = Pictures::wrongPicture();
+    // Nothing is decoded here. A word's pictures are decoded when a check first shows one, and
+    // every word's wrong holder shares one wrong picture, decoded on the first wrong check.
+    auto wrong = std::make_shared<QPixmap>();
+    const auto sharedWrong = [wrong] {
+        if (wrong->isNull())
+            *wrong = Pictures::wrongPicture();
+        return *wrong;
+    };
     for (int image = 1; image <= 39; ++image) {
         auto* box = new PictureBox(client);
         box->setObjectName(QStringLiteral("Image%1").arg(image));
@@ -240,18 +248,20 @@ void Form1::buildPictures(QWidget* client)
         // The holders only lend their pictures; they stay hidden where the indicator is.
         PictureBox* right = m_images.at(slots.right - 1);
         right->setGeometry(box);
-        right->setPicture(Pictures::rightPicture(word));
+        right->setPictureSource([word] { return Pictures::rightPicture(word); });
         right->hide();
         PictureBox* wrongHolder = m_images.at(slots.wrong - 1);
         wrongHolder->setGeometry(box);
-        wrongHolder->setPicture(wrong);
+        wrongHolder->setPictureSource(sharedWrong);
         wrongHolder->hide();
     }
     m_images.at(36)->setGeometry(Twips::rect(2160, 2760, 1935, 1335));
     m_images.at(37)->setGeometry(Twips::rect(5760, 480, 2055, 1335));
     m_images.at(38)->setGeometry(Twips::rect(4080, 2760, 1575, 1335));
     for (int image = 37; image <= 39; ++image) {
-        m_images.at(image - 1)->setPicture(Pictures::decoration(image));
+        // Kept only at the size they are drawn.
+        m_images.at(image - 1)->setPictureSource(
+            [image] { return Pictures::decoration(image); }, PictureBox::Keep::DrawnSize);
         m_images.at(image - 1)->setAccessibleName(QStringLiteral("Fotografía"));
     }
 }
