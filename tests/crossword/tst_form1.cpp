@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -479,8 +480,13 @@ void TestForm1::hugePaste()
 {
     const QString pasted(100'000, QLatin1Char('J'));
     QApplication::clipboard()->setText(pasted);
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flashTime = hints->cursorFlashTime();
+    QVERIFY(flashTime > 0);
     key(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cell(1)->text(), pasted);
+    // Its cursor holds still, so that an idle window does not lay the text out twice a second.
+    QCOMPARE(hints->cursorFlashTime(), 0);
 
     MessageDismisser dismisser;
     QTest::mouseClick(box(1), Qt::LeftButton);
@@ -488,6 +494,18 @@ void TestForm1::hugePaste()
     QVERIFY(!control(QStringLiteral("Label1"))->isVisible());
     QCOMPARE(cell(1)->text().size(), pasted.size());
     QCOMPARE(dismisser.seen().count, 0);
+
+    // Blinking comes back with the focus elsewhere, with a short text, and with the window gone.
+    QCOMPARE(focusName(), QStringLiteral("Check1"));
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
+    cell(1)->setFocus();
+    QCOMPARE(hints->cursorFlashTime(), 0);
+    cell(1)->setText(QStringLiteral("J"));
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
+    cell(1)->setText(pasted);
+    QCOMPARE(hints->cursorFlashTime(), 0);
+    m_form.reset();
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
 }
 
 void TestForm1::feedback_data()

@@ -10,9 +10,10 @@
 #include "puzzle.h"
 #include "twips.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStyleHints>
 
 namespace {
 
@@ -30,6 +32,11 @@ const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
 const QColor DarkBlue(0, 0, 192);
 const QColor DarkRed(192, 0, 0);
+
+// Qt lays out a cell's whole text again on every repaint, and a blinking cursor repaints twice a
+// second. Past this many characters the layouts would keep an idle program busy, so the cursor of
+// such a cell holds still while the cell has the focus.
+constexpr qsizetype SteadyCursorLength = 10000;
 
 // Indicators: words 1-6 down the left edge, words 7-12 down the right edge.
 constexpr int IndicatorSize = 495;
@@ -216,7 +223,11 @@ Form1::Form1(QWidget* parent)
     m_cells.front()->setFocus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    if (m_heldFlashTime)
+        QGuiApplication::styleHints()->setCursorFlashTime(*m_heldFlashTime);
+}
 
 void Form1::buildPictures(QWidget* client)
 {
@@ -301,6 +312,7 @@ void Form1::buildCells(QWidget* client)
         edit->setTextMargins(0, -2, 0, -2);
         setColor(edit, QPalette::Text, letterColor(cell));
         edit->setAccessibleName(cellDescription(cell));
+        connect(edit, &QLineEdit::textChanged, this, &Form1::updateCursorBlinking);
         m_cells.at(cell - 1) = edit;
         m_tabOrder.append(edit);
     }
@@ -442,6 +454,9 @@ void Form1::SAL_Click()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    // Before the control's own focus handling, which starts or stops its cursor's blinking.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        updateCursorBlinking();
     if (event->type() == QEvent::KeyPress && m_tabOrder.contains(watched))
         return previewKey(*static_cast<QKeyEvent*>(event));
     return QMainWindow::eventFilter(watched, event);
@@ -484,6 +499,22 @@ void Form1::moveFocus(bool forward)
     // A move by keyboard, as Tab makes it: the style shows where the focus went.
     setAttribute(Qt::WA_KeyboardFocusChange);
     m_tabOrder.at(next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Form1::updateCursorBlinking()
+{
+    const auto* focused = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    const bool steady = focused
+        && std::find(m_cells.begin(), m_cells.end(), focused) != m_cells.end()
+        && focused->text().size() > SteadyCursorLength;
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (steady && !m_heldFlashTime) {
+        m_heldFlashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!steady && m_heldFlashTime) {
+        hints->setCursorFlashTime(*m_heldFlashTime);
+        m_heldFlashTime.reset();
+    }
 }
 
 std::optional<QString> Form1::CellText(int cell)
