@@ -2,9 +2,9 @@
 
 #include <chrono>
 #include <cstdio>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace FirstFrame {
@@ -25,7 +25,7 @@ qint64 peakResidentKib()
 // starts; removes itself after the first frame.
 class Watcher : public QObject {
 public:
-    Watcher(QString windowName, std::function<void()> done)
+    Watcher(QString windowName, std::function<void(const Times&)> done)
         : m_windowName(std::move(windowName))
         , m_done(std::move(done))
     { }
@@ -35,9 +35,14 @@ protected:
     {
         if (event->type() == QEvent::Paint && watched->objectName() == m_windowName) {
             QCoreApplication::instance()->removeEventFilter(this);
-            // The frame is flushed right after this paint pass; report once it is.
+            // The frame is flushed right after this paint pass; report once it is, and once the
+            // display server has answered a request sent after it, so has taken the frame too.
             QTimer::singleShot(0, this, [this] {
-                m_done();
+                Times times;
+                times.flushed = nowNanoseconds();
+                QGuiApplication::sync();
+                times.seenByServer = nowNanoseconds();
+                m_done(times);
                 deleteLater();
             });
         }
@@ -46,7 +51,7 @@ protected:
 
 private:
     QString m_windowName;
-    std::function<void()> m_done;
+    std::function<void(const Times&)> m_done;
 };
 
 } // namespace
@@ -58,16 +63,17 @@ qint64 nowNanoseconds()
         .count();
 }
 
-void watch(const QString& windowName, std::function<void()> done)
+void watch(const QString& windowName, std::function<void(const Times&)> done)
 {
     QCoreApplication::instance()->installEventFilter(new Watcher(windowName, std::move(done)));
 }
 
 void reportStartupAndQuit(const QString& windowName)
 {
-    watch(windowName, [] {
+    watch(windowName, [](const Times& at) {
         const qint64 spawned = qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
-        std::printf("startup_ms=%.3f peak_kib=%lld\n", (nowNanoseconds() - spawned) / 1e6,
+        std::printf("startup_ms=%.3f flushed_ms=%.3f peak_kib=%lld\n",
+            (at.seenByServer - spawned) / 1e6, (at.flushed - spawned) / 1e6,
             static_cast<long long>(peakResidentKib()));
         std::fflush(stdout);
         QCoreApplication::exit(0);
