@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
-        std::fprintf(stderr, "usage: startup <floor-program> <game-probe> [runs]\n");
+        std::fprintf(stderr, "usage: startup <floor-program> <game-probe> [pairs]\n");
         return 2;
     }
     const int runs = arguments.size() > 3 ? arguments.at(3).toInt() : 31;
@@ -95,23 +95,25 @@ int main(int argc, char* argv[])
     }
 
     const double floorMib = median(memory[0]) / 1024, gameMib = median(memory[1]) / 1024;
-    std::printf(
-        "| start-up, %2d pairs, medians            |      floor |       game | game / floor, "
-        "per pair [IQR] |\n",
-        runs);
-    std::printf("|----------------------------------------|------------|------------|------------"
-                "---------------|\n");
-    std::printf("| first frame, seen by the X server      | %7.1f ms | %7.1f ms | x %.3f [%.3f, "
-                "%.3f]    |\n",
-        median(times[0]), median(times[1]), median(ratios), quantile(ratios, 0.25),
-        quantile(ratios, 0.75));
-    std::printf("| first frame, flushed by the program    | %7.1f ms | %7.1f ms | x %.3f [%.3f, "
-                "%.3f]    |\n",
-        median(flushed[0]), median(flushed[1]), median(flushedRatios),
-        quantile(flushedRatios, 0.25), quantile(flushedRatios, 0.75));
-    std::printf(
-        "| peak resident memory at the first frame | %6.1f MiB | %6.1f MiB | %+5.1f MiB       "
-        "         |\n",
-        floorMib, gameMib, gameMib - floorMib);
+    const auto ratioCell = [](const std::vector<double>& values) {
+        return QStringLiteral("x %1 [%2, %3]")
+            .arg(median(values), 0, 'f', 3)
+            .arg(quantile(values, 0.25), 0, 'f', 3)
+            .arg(quantile(values, 0.75), 0, 'f', 3);
+    };
+    std::printf("| %-40s | %10s | %10s | %-28s |\n",
+        qPrintable(QStringLiteral("start-up, %1 pairs, medians").arg(runs)), "floor", "game",
+        "game / floor, per pair [IQR]");
+    std::printf("|%s|%s|%s|%s|\n", QByteArray(42, '-').constData(), QByteArray(12, '-').constData(),
+        QByteArray(12, '-').constData(), QByteArray(30, '-').constData());
+    std::printf("| %-40s | %7.1f ms | %7.1f ms | %-28s |\n", "first frame, seen by the X server",
+        median(times[0]), median(times[1]), qPrintable(ratioCell(ratios)));
+    std::printf("| %-40s | %7.1f ms | %7.1f ms | %-28s |\n", "first frame, flushed by the program",
+        median(flushed[0]), median(flushed[1]), qPrintable(ratioCell(flushedRatios)));
+    std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n",
+        "peak resident memory at the first frame", floorMib, gameMib,
+        qPrintable(QStringLiteral("%1 MiB")
+                       .arg(gameMib - floorMib, 0, 'f', 1)
+                       .prepend(gameMib >= floorMib ? QStringLiteral("+") : QString())));
     return 0;
 }
