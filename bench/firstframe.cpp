@@ -5,7 +5,10 @@
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 namespace FirstFrame {
 namespace {
@@ -33,25 +36,42 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->objectName() == m_windowName) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // The frame is flushed right after this paint pass; report once it is, and once the
-            // display server has answered a request sent after it, so has taken the frame too.
-            QTimer::singleShot(0, this, [this] {
-                Times times;
-                times.flushed = nowNanoseconds();
-                QGuiApplication::sync();
-                times.seenByServer = nowNanoseconds();
-                m_done(times);
-                deleteLater();
-            });
+        if (!m_painted && event->type() == QEvent::Paint && watched->objectName() == m_windowName) {
+            m_painted = true;
+            // Painted while not yet on screen, the frame reaches the server only when the window
+            // is exposed: Qt flushes it then.
+            const QWindow* window = static_cast<QWidget*>(watched)->windowHandle();
+            if (window && !window->isExposed())
+                m_window = window;
+            else
+                finish();
+        } else if (m_window && watched == m_window && event->type() == QEvent::Expose) {
+            m_window = nullptr;
+            finish();
         }
         return false;
+    }
+
+    void finish()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        // The frame is flushed right after this paint or expose; report once it is, and once the
+        // display server has answered a request sent after it, so has taken the frame too.
+        QTimer::singleShot(0, this, [this] {
+            Times times;
+            times.flushed = nowNanoseconds();
+            QGuiApplication::sync();
+            times.seenByServer = nowNanoseconds();
+            m_done(times);
+            deleteLater();
+        });
     }
 
 private:
     QString m_windowName;
     std::function<void(const Times&)> m_done;
+    bool m_painted = false;
+    QPointer<const QWindow> m_window; // painted, waiting to be exposed
 };
 
 } // namespace
