@@ -96,21 +96,26 @@ void ClueBox::paintEvent(QPaintEvent*)
     };
     // The widest narrowing at which the caption fits, or the narrowest there is. A narrower
     // caption never needs more lines, so halving the range finds it in a few layouts.
+    std::size_t laidOut = 0; // the narrowing the layout holds
+    const auto fits = [&](std::size_t index) {
+        laidOut = index;
+        return wrap(area.width() / Scales[index]) <= maxLines;
+    };
     std::size_t low = 0;
-    std::size_t high = Scales.size() - 1;
-    if (wrap(area.width()) > maxLines) {
+    if (!fits(0)) {
         low = 1;
+        std::size_t high = Scales.size() - 1;
         while (low < high) {
             const std::size_t middle = (low + high) / 2;
-            if (wrap(area.width() / Scales[middle]) > maxLines)
-                low = middle + 1;
-            else
+            if (fits(middle))
                 high = middle;
+            else
+                low = middle + 1;
         }
+        if (laidOut != low)
+            fits(low);
     }
     const qreal scale = Scales[low];
-    if (low > 0)
-        wrap(area.width() / scale);
     const int lines = layout.lineCount();
 
     // The lines are centred in the height. When they would not fit at the font's own line
