@@ -14,13 +14,34 @@ PictureBox::PictureBox(QWidget* parent)
 void PictureBox::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
+    m_source = nullptr;
     m_scaled = QPixmap();
     update();
 }
 
 QPixmap PictureBox::picture() const
 {
+    if (m_picture.isNull() && m_source) {
+        const QPixmap decoded = m_source();
+        if (m_keep == Keep::DrawnSize)
+            return decoded;
+        m_picture = decoded;
+    }
     return m_picture;
+}
+
+void PictureBox::setPictureSource(std::function<QPixmap()> source, Keep keep)
+{
+    m_picture = QPixmap();
+    m_source = std::move(source);
+    m_keep = keep;
+    m_scaled = QPixmap();
+    update();
+}
+
+bool PictureBox::isDecoded() const
+{
+    return !m_picture.isNull() || !m_scaled.isNull();
 }
 
 void PictureBox::setBordered(bool bordered)
@@ -43,17 +64,15 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect target = pictureRect();
-    if (!m_picture.isNull() && !target.isEmpty()) {
+    if ((!m_picture.isNull() || m_source) && !target.isEmpty()) {
         // Scale with area averaging straight to the screen's pixels: a large picture shrunk into
         // a small box stays smooth, and nothing is scaled a second time while drawing.
         const qreal ratio = devicePixelRatioF();
         const QSize devicePixels = (QSizeF(target.size()) * ratio).toSize();
-        if (m_scaled.isNull() || m_scaled.size() != devicePixels
-            || m_scaledFrom != m_picture.cacheKey()) {
+        if (m_scaled.isNull() || m_scaled.size() != devicePixels) {
             m_scaled
-                = m_picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                = picture().scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             m_scaled.setDevicePixelRatio(ratio);
-            m_scaledFrom = m_picture.cacheKey();
         }
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(target, m_scaled);

@@ -2,6 +2,7 @@
 // has one), width and height scaled independently.
 #pragma once
 
+#include <functional>
 #include <QPixmap>
 #include <QWidget>
 
@@ -11,7 +12,19 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
+    // The picture, decoded first when it was given as a source and is not kept decoded.
     QPixmap picture() const;
+
+    // What a box given its picture as a source keeps once it has decoded it.
+    enum class Keep {
+        Decoded, // the decoded picture, as if it had been set: for a picture that is handed on
+        DrawnSize, // only the copy scaled to the box, decoded again should the box change size
+    };
+    // A picture decoded only when first needed: when the box is first drawn or its picture is
+    // first asked for. A hidden box that nobody asks never decodes it.
+    void setPictureSource(std::function<QPixmap()> source, Keep keep = Keep::Decoded);
+    // Whether the box holds a decoded picture at its own size, as opposed to only a source.
+    bool isDecoded() const;
 
     // A fixed single border, one pixel wide, drawn inside the box.
     void setBordered(bool bordered);
@@ -24,9 +37,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    std::function<QPixmap()> m_source;
+    Keep m_keep = Keep::Decoded;
     bool m_bordered = false;
     // The picture scaled once to the box's size in device pixels, redone when either changes.
     QPixmap m_scaled;
-    qint64 m_scaledFrom = 0;
 };

@@ -1,36 +1,25 @@
 #include "assets/pictures.h"
 
 #include "assets/iconfile.h"
+#include "assets/picturelist.h"
 
-#include <array>
 #include <map>
-#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
-#include <QTimer>
 
 namespace Pictures {
 
 namespace {
 
-QString resource(QLatin1String name)
+QString resource(const PictureList::Entry& entry)
 {
-    return QLatin1String(":/pictures/") + name;
+    return QLatin1String(":/pictures/") + QLatin1String(entry.file);
 }
 
 QPixmap decode(const QString& path)
 {
     QImageReader reader(path);
     return QPixmap::fromImage(reader.read());
-}
-
-// The wrong picture of the window being built. Every holder of that window gets this one
-// pixmap; it is let go as soon as the event loop runs again, so it lives only as long as the
-// window that holds it.
-QPixmap& wrongPictureInUse()
-{
-    static QPixmap picture;
-    return picture;
 }
 
 // How many colours an icon image has, from its directory entry.
@@ -50,9 +39,9 @@ int depthOf(const IconFile::Entry& entry)
     }
 }
 
-// An icon from a file holding several images. Where the file holds the same size twice, the
-// image with more colours wins.
-QIcon iconFrom(const QString& path)
+// The images of an icon file, one per size: where the file holds the same size twice, the image
+// with more colours wins.
+std::map<std::pair<int, int>, QImage> iconImages(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -68,65 +57,52 @@ QIcon iconFrom(const QString& path)
         if (found == best.end() || depthOf(directory->entries[found->second]) < depthOf(entry))
             best[key] = i;
     }
-    QIcon icon;
+    std::map<std::pair<int, int>, QImage> images;
     QImageReader reader(path);
     for (const auto& [size, index] : best) {
         if (reader.jumpToImage(index))
-            icon.addPixmap(QPixmap::fromImage(reader.read()));
+            images[size] = reader.read();
     }
-    return icon;
+    return images;
 }
 
 } // namespace
 
 QPixmap rightPicture(int word)
 {
-    static constexpr std::array<const char*, 12> names = {"right01.jpg", "right02.bmp",
-        "right03.jpg", "right04.bmp", "right05.bmp", "right06.bmp", "right07.bmp", "right08.jpg",
-        "right09.bmp", "right10.jpg", "right11.jpg", "right12.jpg"};
-    if (word < 1 || word > 12)
+    if (word < 1 || word > int(PictureList::RightPictures.size()))
         return {};
-    return decode(resource(QLatin1String(names[word - 1])));
+    return decode(resource(PictureList::RightPictures[word - 1]));
 }
 
 QPixmap wrongPicture()
 {
-    QPixmap& picture = wrongPictureInUse();
-    if (picture.isNull()) {
-        picture = decode(resource(QLatin1String("wrong.bmp")));
-        if (auto* app = QCoreApplication::instance())
-            QTimer::singleShot(0, app, [] { wrongPictureInUse() = QPixmap(); });
-    }
-    return picture;
+    return decode(resource(PictureList::WrongPicture));
 }
 
 QPixmap decoration(int image)
 {
-    switch (image) {
-    case 37:
-        return decode(resource(QLatin1String("image37.jpg")));
-    case 38:
-        return decode(resource(QLatin1String("image38.jpg")));
-    case 39:
-        return decode(resource(QLatin1String("image39.jpg")));
-    default:
+    const int index = image - PictureList::FirstDecoration;
+    if (index < 0 || index >= int(PictureList::Decorations.size()))
         return {};
-    }
+    return decode(resource(PictureList::Decorations[index]));
 }
 
 QPixmap flag()
 {
-    return decode(resource(QLatin1String("flag.bmp")));
+    return decode(resource(PictureList::Flag));
 }
 
-QIcon closePicture()
+QPixmap closePicture()
 {
-    return iconFrom(resource(QLatin1String("close.ico")));
+    const auto images = iconImages(resource(PictureList::CloseSymbol));
+    const auto found = images.find({32, 32});
+    return found == images.end() ? QPixmap() : QPixmap::fromImage(found->second);
 }
 
 QCursor handCursor()
 {
-    const QString path = resource(QLatin1String("hand.cur"));
+    const QString path = resource(PictureList::HandCursor);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QCursor(Qt::PointingHandCursor);
@@ -141,7 +117,10 @@ QCursor handCursor()
 
 QIcon applicationIcon()
 {
-    return iconFrom(resource(QLatin1String("telmaronda.ico")));
+    QIcon icon;
+    for (const auto& [size, image] : iconImages(resource(PictureList::ApplicationIcon)))
+        icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
 }
 
 } // namespace Pictures

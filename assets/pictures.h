@@ -1,5 +1,5 @@
-// Every picture the game shows, built into the program. A window asks for its pictures when it is
-// created and lets them go with it.
+// Every picture the game shows, built into the program. Each call decodes the picture afresh; a
+// window asks for a picture when it first needs it and lets it go with it.
 #pragma once
 
 #include <QCursor>
@@ -9,12 +9,12 @@
 namespace Pictures {
 
 QPixmap rightPicture(int word); // word 1-12: the word's own picture
-// The one title card every word shows when wrong. Every call made while one window is being built
-// returns the same pixmap, decoded once; the next window gets a fresh one.
-QPixmap wrongPicture();
+QPixmap wrongPicture(); // the one title card every word shows when wrong
 QPixmap decoration(int image); // the crossword window's decorations, image 37-39
 QPixmap flag(); // the credits window's flag
-QIcon closePicture(); // the credits window's close symbol (32 x 32 and 16 x 16)
+// The credits window's close symbol: the 32 x 32 image of its icon file, as a plain pixmap, so
+// nothing of it stays behind in Qt's process-wide caches once the window lets it go.
+QPixmap closePicture();
 QCursor handCursor(); // the pointing hand shown over the close symbol, with its own hotspot
 QIcon applicationIcon(); // the program's icon
 

@@ -2,10 +2,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 namespace FirstFrame {
 namespace {
@@ -25,7 +28,7 @@ qint64 peakResidentKib()
 // starts; removes itself after the first frame.
 class Watcher : public QObject {
 public:
-    Watcher(QString windowName, std::function<void()> done)
+    Watcher(QString windowName, std::function<void(const Times&)> done)
         : m_windowName(std::move(windowName))
         , m_done(std::move(done))
     { }
@@ -33,20 +36,42 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->objectName() == m_windowName) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // The frame is flushed right after this paint pass; report once it is.
-            QTimer::singleShot(0, this, [this] {
-                m_done();
-                deleteLater();
-            });
+        if (!m_painted && event->type() == QEvent::Paint && watched->objectName() == m_windowName) {
+            m_painted = true;
+            // Painted while not yet on screen, the frame reaches the server only when the window
+            // is exposed: Qt flushes it then.
+            const QWindow* window = static_cast<QWidget*>(watched)->windowHandle();
+            if (window && !window->isExposed())
+                m_window = window;
+            else
+                finish();
+        } else if (m_window && watched == m_window && event->type() == QEvent::Expose) {
+            m_window = nullptr;
+            finish();
         }
         return false;
     }
 
+    void finish()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        // The frame is flushed right after this paint or expose; report once it is, and once the
+        // display server has answered a request sent after it, so has taken the frame too.
+        QTimer::singleShot(0, this, [this] {
+            Times times;
+            times.flushed = nowNanoseconds();
+            QGuiApplication::sync();
+            times.seenByServer = nowNanoseconds();
+            m_done(times);
+            deleteLater();
+        });
+    }
+
 private:
     QString m_windowName;
-    std::function<void()> m_done;
+    std::function<void(const Times&)> m_done;
+    bool m_painted = false;
+    QPointer<const QWindow> m_window; // painted, waiting to be exposed
 };
 
 } // namespace
@@ -58,16 +83,17 @@ qint64 nowNanoseconds()
         .count();
 }
 
-void watch(const QString& windowName, std::function<void()> done)
+void watch(const QString& windowName, std::function<void(const Times&)> done)
 {
     QCoreApplication::instance()->installEventFilter(new Watcher(windowName, std::move(done)));
 }
 
 void reportStartupAndQuit(const QString& windowName)
 {
-    watch(windowName, [] {
+    watch(windowName, [](const Times& at) {
         const qint64 spawned = qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
-        std::printf("startup_ms=%.3f peak_kib=%lld\n", (nowNanoseconds() - spawned) / 1e6,
+        std::printf("startup_ms=%.3f flushed_ms=%.3f peak_kib=%lld\n",
+            (at.seenByServer - spawned) / 1e6, (at.flushed - spawned) / 1e6,
             static_cast<long long>(peakResidentKib()));
         std::fflush(stdout);
         QCoreApplication::exit(0);

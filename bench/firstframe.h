@@ -6,14 +6,21 @@
 
 namespace FirstFrame {
 
+// When a first frame was ready, on nowNanoseconds()'s clock.
+struct Times {
+    qint64 flushed = 0; // painted and handed to the window system by the program
+    qint64 seenByServer = 0; // taken by the display server: a round trip to it has come back
+};
+
 // Calls `done` once, right after the first frame of the first window whose objectName is
-// `windowName` has been painted and flushed to the screen.
-void watch(const QString& windowName, std::function<void()> done);
+// `windowName` has been painted, flushed, and taken by the display server.
+void watch(const QString& windowName, std::function<void(const Times&)> done);
 
 // Monotonic nanoseconds, comparable between processes on one machine.
 qint64 nowNanoseconds();
 
-// Prints "startup_ms=<ms since the driver spawned this process> peak_kib=<peak memory>" once the
+// Prints "startup_ms=<ms from the driver's spawn of this process to the frame seen by the server>
+// flushed_ms=<the same, to the frame flushed by the program> peak_kib=<peak memory>" once the
 // window's first frame is on screen, then quits the application.
 void reportStartupAndQuit(const QString& windowName);
 

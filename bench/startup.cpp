@@ -1,7 +1,8 @@
-// Start-up benchmark driver: runs the floor program and the game's start-up probe alternately,
-// several times each, and prints the median time to the first painted frame and the median peak
-// memory of each, with their ratio and difference.
-//   startup <floor-program> <game-probe> [runs]
+// Start-up benchmark driver: runs the floor program and the game's start-up probe in pairs, the
+// order alternating from pair to pair, and prints the median time to the first frame the display
+// server has taken and the median peak memory of each, and the median with its interquartile range
+// of the per-pair ratios game / floor.
+//   startup <floor-program> <game-probe> [pairs]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,7 +14,8 @@
 namespace {
 
 struct Sample {
-    double milliseconds = 0;
+    double milliseconds = 0; // to the frame seen by the display server
+    double flushedMilliseconds = 0; // to the frame flushed by the program
     double peakKib = 0;
 };
 
@@ -28,20 +30,30 @@ bool runOnce(const QString& program, Sample& sample)
     process.start(program, {});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return false;
-    static const QRegularExpression line(QStringLiteral("startup_ms=([0-9.]+) peak_kib=([0-9]+)"));
+    static const QRegularExpression line(
+        QStringLiteral("startup_ms=([0-9.]+) flushed_ms=([0-9.]+) peak_kib=([0-9]+)"));
     const QRegularExpressionMatch match
         = line.match(QString::fromUtf8(process.readAllStandardOutput()));
     if (!match.hasMatch())
         return false;
-    sample = {match.captured(1).toDouble(), match.captured(2).toDouble()};
+    sample = {
+        match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble()};
     return true;
 }
 
-double median(std::vector<double> values)
+// The value below which `share` of the values lie, interpolated between neighbours.
+double quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    const double at = share * double(values.size() - 1);
+    const auto below = static_cast<std::size_t>(at);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (at - double(below));
+}
+
+double median(const std::vector<double>& values)
+{
+    return quantile(values, 0.5);
 }
 
 } // namespace
@@ -51,13 +63,13 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
-        std::fprintf(stderr, "usage: startup <floor-program> <game-probe> [runs]\n");
+        std::fprintf(stderr, "usage: startup <floor-program> <game-probe> [pairs]\n");
         return 2;
     }
-    const int runs = arguments.size() > 3 ? arguments.at(3).toInt() : 15;
+    const int runs = arguments.size() > 3 ? arguments.at(3).toInt() : 31;
     const QString programs[2] = {arguments.at(1), arguments.at(2)};
 
-    std::vector<double> times[2], memory[2], ratios;
+    std::vector<double> times[2], flushed[2], memory[2], ratios, flushedRatios;
     // One warm-up of each, so both find the libraries in the page cache.
     for (const QString& program : programs) {
         Sample ignored;
@@ -75,22 +87,33 @@ int main(int argc, char* argv[])
         }
         for (int which = 0; which < 2; ++which) {
             times[which].push_back(samples[which].milliseconds);
+            flushed[which].push_back(samples[which].flushedMilliseconds);
             memory[which].push_back(samples[which].peakKib);
         }
         ratios.push_back(samples[1].milliseconds / samples[0].milliseconds);
+        flushedRatios.push_back(samples[1].flushedMilliseconds / samples[0].flushedMilliseconds);
     }
 
-    const double floorMs = median(times[0]), gameMs = median(times[1]);
     const double floorMib = median(memory[0]) / 1024, gameMib = median(memory[1]) / 1024;
-    std::printf(
-        "| start-up, %2d runs each       |      floor |       game | game vs floor        |\n",
-        runs);
-    std::printf(
-        "|------------------------------|------------|------------|----------------------|\n");
-    std::printf("| first painted frame, median  | %7.1f ms | %7.1f ms | x %.2f (median ratio) |\n",
-        floorMs, gameMs, median(ratios));
-    std::printf(
-        "| peak resident memory, median | %6.1f MiB | %6.1f MiB | %+5.1f MiB            |\n",
-        floorMib, gameMib, gameMib - floorMib);
+    const auto ratioCell = [](const std::vector<double>& values) {
+        return QStringLiteral("x %1 [%2, %3]")
+            .arg(median(values), 0, 'f', 3)
+            .arg(quantile(values, 0.25), 0, 'f', 3)
+            .arg(quantile(values, 0.75), 0, 'f', 3);
+    };
+    std::printf("| %-40s | %10s | %10s | %-28s |\n",
+        qPrintable(QStringLiteral("start-up, %1 pairs, medians").arg(runs)), "floor", "game",
+        "game / floor, per pair [IQR]");
+    std::printf("|%s|%s|%s|%s|\n", QByteArray(42, '-').constData(), QByteArray(12, '-').constData(),
+        QByteArray(12, '-').constData(), QByteArray(30, '-').constData());
+    std::printf("| %-40s | %7.1f ms | %7.1f ms | %-28s |\n", "first frame, seen by the X server",
+        median(times[0]), median(times[1]), qPrintable(ratioCell(ratios)));
+    std::printf("| %-40s | %7.1f ms | %7.1f ms | %-28s |\n", "first frame, flushed by the program",
+        median(flushed[0]), median(flushed[1]), qPrintable(ratioCell(flushedRatios)));
+    std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n",
+        "peak resident memory at the first frame", floorMib, gameMib,
+        qPrintable(QStringLiteral("%1 MiB")
+                       .arg(gameMib - floorMib, 0, 'f', 1)
+                       .prepend(gameMib >= floorMib ? QStringLiteral("+") : QString())));
     return 0;
 }

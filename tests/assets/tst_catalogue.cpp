@@ -1,6 +1,7 @@
 // The pictures as they are built into the program: every file in its stored format and size, and
 // what the picture module hands to the windows.
 #include "assets/iconfile.h"
+#include "assets/picturelist.h"
 #include "assets/pictures.h"
 
 #include <QBuffer>
@@ -50,7 +51,6 @@ private Q_SLOTS:
     void applicationIcon();
     void handCursor();
     void rightPicturesAllDiffer();
-    void wrongPictureSharedWhileAWindowIsBuilt();
     void outOfRangeAsksGiveNothing();
 };
 
@@ -59,27 +59,20 @@ void CatalogueTest::storedFormat_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QSize>("size");
-    const auto row = [](const char* name, const char* kind, int width, int height) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(kind)
-                            << QSize(width, height);
+    const auto row = [](const PictureList::Entry& entry) {
+        using PictureList::Format;
+        const char* kind = entry.format == Format::Bmp ? "bmp"
+            : entry.format == Format::ProgressiveJpeg  ? "progressive"
+                                                       : "baseline";
+        QTest::newRow(entry.file) << QString::fromLatin1(entry.file) << QString::fromLatin1(kind)
+                                  << QSize(entry.width, entry.height);
     };
-    row("right01.jpg", "baseline", 290, 306);
-    row("right02.bmp", "bmp", 63, 55);
-    row("right03.jpg", "baseline", 50, 50);
-    row("right04.bmp", "bmp", 64, 87);
-    row("right05.bmp", "bmp", 64, 92);
-    row("right06.bmp", "bmp", 61, 78);
-    row("right07.bmp", "bmp", 65, 63);
-    row("right08.jpg", "baseline", 50, 50);
-    row("right09.bmp", "bmp", 71, 82);
-    row("right10.jpg", "baseline", 50, 50);
-    row("right11.jpg", "baseline", 437, 477);
-    row("right12.jpg", "baseline", 50, 50);
-    row("wrong.bmp", "bmp", 92, 73);
-    row("image37.jpg", "progressive", 300, 200);
-    row("image38.jpg", "baseline", 260, 194);
-    row("image39.jpg", "baseline", 281, 252);
-    row("flag.bmp", "bmp", 368, 210);
+    for (const PictureList::Entry& entry : PictureList::RightPictures)
+        row(entry);
+    row(PictureList::WrongPicture);
+    for (const PictureList::Entry& entry : PictureList::Decorations)
+        row(entry);
+    row(PictureList::Flag);
 }
 
 void CatalogueTest::storedFormat()
@@ -135,7 +128,7 @@ void CatalogueTest::storedFormat()
 
 void CatalogueTest::closePicture()
 {
-    const QByteArray bytes = embedded(QStringLiteral("close.ico"));
+    const QByteArray bytes = embedded(QLatin1String(PictureList::CloseSymbol.file));
     const auto directory = IconFile::readDirectory(bytes);
     QVERIFY(directory);
     QCOMPARE(directory->kind, IconFile::Kind::Icon);
@@ -147,10 +140,7 @@ void CatalogueTest::closePicture()
         QCOMPARE(storedBitsPerPixel(bytes, i), 4);
     }
 
-    const QIcon icon = Pictures::closePicture();
-    QCOMPARE(icon.availableSizes().size(), 2);
-    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-    const QImage image = icon.pixmap(QSize(32, 32)).toImage();
+    const QImage image = Pictures::closePicture().toImage();
     QCOMPARE(image.size(), QSize(32, 32));
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // transparent round the disc
     QCOMPARE(image.pixelColor(15, 15), QColor(Qt::white)); // the middle of the X
@@ -158,7 +148,7 @@ void CatalogueTest::closePicture()
 
 void CatalogueTest::applicationIcon()
 {
-    const QByteArray bytes = embedded(QStringLiteral("telmaronda.ico"));
+    const QByteArray bytes = embedded(QLatin1String(PictureList::ApplicationIcon.file));
     const auto directory = IconFile::readDirectory(bytes);
     QVERIFY(directory);
     QCOMPARE(directory->entries.size(), 3);
@@ -184,7 +174,7 @@ void CatalogueTest::applicationIcon()
 
 void CatalogueTest::handCursor()
 {
-    const QByteArray bytes = embedded(QStringLiteral("hand.cur"));
+    const QByteArray bytes = embedded(QLatin1String(PictureList::HandCursor.file));
     const auto directory = IconFile::readDirectory(bytes);
     QVERIFY(directory);
     QCOMPARE(directory->kind, IconFile::Kind::Cursor);
@@ -222,21 +212,6 @@ void CatalogueTest::rightPicturesAllDiffer()
         QVERIFY(!other.isNull());
         QVERIFY(!pictures.contains(other));
     }
-}
-
-void CatalogueTest::wrongPictureSharedWhileAWindowIsBuilt()
-{
-    // The twelve holders of one window get one and the same pixmap.
-    const QPixmap first = Pictures::wrongPicture();
-    QCOMPARE(first.size(), QSize(92, 73));
-    for (int holder = 2; holder <= 12; ++holder)
-        QCOMPARE(Pictures::wrongPicture().cacheKey(), first.cacheKey());
-
-    // Once the event loop has run, the module no longer keeps it: only its holders do.
-    QTRY_VERIFY(first.isDetached());
-    const QPixmap next = Pictures::wrongPicture();
-    QVERIFY(next.cacheKey() != first.cacheKey());
-    QCOMPARE(next.toImage(), first.toImage());
 }
 
 void CatalogueTest::outOfRangeAsksGiveNothing()

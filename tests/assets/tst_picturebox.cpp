@@ -32,6 +32,8 @@ private Q_SLOTS:
     void fillsTheBoxInsideItsBorder();
     void squeezesRatherThanLetterboxes();
     void withoutBorderFillsTheWholeBox();
+    void sourceDecodedWhenFirstNeeded_data();
+    void sourceDecodedWhenFirstNeeded();
 };
 
 void PictureBoxTest::fillsTheBoxInsideItsBorder_data()
@@ -97,6 +99,48 @@ void PictureBoxTest::withoutBorderFillsTheWholeBox()
     const QImage image = shown(box);
     QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
     QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::blue));
+}
+
+void PictureBoxTest::sourceDecodedWhenFirstNeeded_data()
+{
+    QTest::addColumn<PictureBox::Keep>("keep");
+    QTest::newRow("kept decoded") << PictureBox::Keep::Decoded;
+    QTest::newRow("kept at drawn size") << PictureBox::Keep::DrawnSize;
+}
+
+void PictureBoxTest::sourceDecodedWhenFirstNeeded()
+{
+    QFETCH(PictureBox::Keep, keep);
+    const QPixmap picture = twoBands(QSize(437, 477));
+    int decodings = 0;
+    const auto source = [&] {
+        ++decodings;
+        return QPixmap::fromImage(picture.toImage().copy()); // new each time, as decoding gives
+    };
+    PictureBox box;
+    box.setGeometry(Twips::rect(0, 0, 495, 495));
+    box.setBordered(true);
+    box.setPictureSource(source, keep);
+    QCOMPARE(decodings, 0);
+    QVERIFY(!box.isDecoded());
+
+    // Drawing decodes once, whatever the number of frames, and gives the pixels of the picture.
+    const QImage shownOnce = shown(box);
+    const QImage shownAgain = shown(box);
+    QCOMPARE(decodings, 1);
+    QVERIFY(box.isDecoded());
+    PictureBox given;
+    given.setGeometry(box.geometry());
+    given.setBordered(true);
+    given.setPicture(picture);
+    QCOMPARE(shownOnce, shown(given));
+    QCOMPARE(shownAgain, shownOnce);
+
+    // A picture kept decoded is handed on as one pixmap; one kept at its drawn size is decoded
+    // again for whoever asks.
+    const qint64 handedOn = box.picture().cacheKey();
+    QCOMPARE(box.picture().cacheKey() == handedOn, keep == PictureBox::Keep::Decoded);
+    QCOMPARE(box.picture().toImage(), picture.toImage());
 }
 
 QTEST_MAIN(PictureBoxTest)

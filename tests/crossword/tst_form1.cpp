@@ -20,6 +20,7 @@
 #include <qpa/qplatformintegration.h>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QTimer>
@@ -169,6 +170,9 @@ void TestForm1::opensEmpty()
         QVERIFY(cell(n)->text().isEmpty());
     QVERIFY(!control(m_form.get(), QStringLiteral("Label1"))->isVisible());
     QVERIFY(!control(m_form.get(), QStringLiteral("Label2"))->isVisible());
+    // What only a check shows is decoded when a check first shows it.
+    for (int n = 1; n <= 36; ++n)
+        QVERIFY(!image(n)->isDecoded());
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
         const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
         QVERIFY(image(slots.indicator)->isVisible());
@@ -463,8 +467,13 @@ void TestForm1::hugePaste()
 {
     const QString pasted(100'000, QLatin1Char('J'));
     QApplication::clipboard()->setText(pasted);
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flashTime = hints->cursorFlashTime();
+    QVERIFY(flashTime > 0);
     key(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cell(1)->text(), pasted);
+    // Its cursor holds still, so that an idle window does not lay the text out twice a second.
+    QCOMPARE(hints->cursorFlashTime(), 0);
 
     Dismisser dismisser;
     QTest::mouseClick(box(1), Qt::LeftButton);
@@ -472,6 +481,18 @@ void TestForm1::hugePaste()
     QVERIFY(!control(m_form.get(), QStringLiteral("Label1"))->isVisible());
     QCOMPARE(cell(1)->text().size(), pasted.size());
     QVERIFY(dismisser.seen.isEmpty());
+
+    // Blinking comes back with the focus elsewhere, with a short text, and with the window gone.
+    QCOMPARE(focusName(m_form.get()), QStringLiteral("Check1"));
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
+    cell(1)->setFocus();
+    QCOMPARE(hints->cursorFlashTime(), 0);
+    cell(1)->setText(QStringLiteral("J"));
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
+    cell(1)->setText(pasted);
+    QCOMPARE(hints->cursorFlashTime(), 0);
+    m_form.reset();
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
 }
 
 // A click anywhere in the open part of a clue box checks its word, also above and below the

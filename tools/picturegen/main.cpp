@@ -3,6 +3,7 @@
 //   pictures/  the pictures built into the program
 //   icons/hicolor/<size>x<size>/apps/telmaronda.png  the program's icon for desktop menus
 // The output depends on nothing but this program, so a rebuild gives the same bytes.
+#include "assets/picturelist.h"
 #include "tools/picturegen/drawing.h"
 #include "tools/picturegen/iconwriter.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-enum class Format { Bmp, Jpeg, ProgressiveJpeg };
+using PictureList::Format;
 
 QByteArray encode(const QImage& image, Format format)
 {
@@ -56,6 +57,18 @@ bool save(const QString& path, const QByteArray& bytes)
     return true;
 }
 
+// A file under its listed name.
+bool save(const QString& folder, const PictureList::Entry& entry, const QByteArray& bytes)
+{
+    return save(folder + u'/' + QLatin1String(entry.file), bytes);
+}
+
+// A picture in its listed format.
+bool save(const QString& folder, const PictureList::Entry& entry, const QImage& image)
+{
+    return save(folder, entry, encode(image, entry.format));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -72,35 +85,22 @@ int main(int argc, char** argv)
     const QString pictures = out.filePath(QStringLiteral("pictures"));
     bool ok = true;
 
-    // Right pictures: six JPEG and six BMP, in the format each word's picture has always had.
-    constexpr Format rightFormats[12]
-        = {Format::Jpeg, Format::Bmp, Format::Jpeg, Format::Bmp, Format::Bmp, Format::Bmp,
-            Format::Bmp, Format::Jpeg, Format::Bmp, Format::Jpeg, Format::Jpeg, Format::Jpeg};
-    for (int word = 1; word <= 12; ++word) {
-        const Format format = rightFormats[word - 1];
-        const QString name
-            = QStringLiteral("right%1.%2")
-                  .arg(word, 2, 10, QLatin1Char('0'))
-                  .arg(format == Format::Bmp ? QLatin1String("bmp") : QLatin1String("jpg"));
-        ok &= save(pictures + u'/' + name, encode(Drawing::rightPicture(word), format));
-    }
-    ok &= save(pictures + QLatin1String("/wrong.bmp"), encode(Drawing::titleCard(), Format::Bmp));
-    ok &= save(pictures + QLatin1String("/image37.jpg"),
-        encode(Drawing::decoration(37), Format::ProgressiveJpeg));
-    ok &= save(
-        pictures + QLatin1String("/image38.jpg"), encode(Drawing::decoration(38), Format::Jpeg));
-    ok &= save(
-        pictures + QLatin1String("/image39.jpg"), encode(Drawing::decoration(39), Format::Jpeg));
-    ok &= save(pictures + QLatin1String("/flag.bmp"), encode(Drawing::flag(), Format::Bmp));
+    for (int word = 1; word <= int(PictureList::RightPictures.size()); ++word)
+        ok &= save(pictures, PictureList::RightPictures[word - 1], Drawing::rightPicture(word));
+    ok &= save(pictures, PictureList::WrongPicture, Drawing::titleCard());
+    for (int index = 0; index < int(PictureList::Decorations.size()); ++index)
+        ok &= save(pictures, PictureList::Decorations[index],
+            Drawing::decoration(PictureList::FirstDecoration + index));
+    ok &= save(pictures, PictureList::Flag, Drawing::flag());
 
     const QList<QRgb> standard = IconWriter::standardPalette();
-    ok &= save(pictures + QLatin1String("/close.ico"),
+    ok &= save(pictures, PictureList::CloseSymbol,
         IconWriter::icon(
             {{Drawing::closeSymbol(32), standard}, {Drawing::closeSymbol(16), standard}}));
-    ok &= save(pictures + QLatin1String("/hand.cur"),
+    ok &= save(pictures, PictureList::HandCursor,
         IconWriter::cursor({Drawing::hand(), standard}, QPoint(12, 1)));
     using Drawing::IconStyle;
-    ok &= save(pictures + QLatin1String("/telmaronda.ico"),
+    ok &= save(pictures, PictureList::ApplicationIcon,
         IconWriter::icon(
             {{Drawing::applicationIcon(32, IconStyle::Monochrome), IconWriter::monochromePalette()},
                 {Drawing::applicationIcon(32, IconStyle::SixteenColours), standard},

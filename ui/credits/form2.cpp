@@ -96,7 +96,7 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     m_imgSalir = new PictureBox(this);
     m_imgSalir->setObjectName(QStringLiteral("imgSalir"));
     m_imgSalir->setGeometry(Twips::rect(5520, 240, 360, 360));
-    m_imgSalir->setPicture(Pictures::closePicture().pixmap(QSize(32, 32), 1.0));
+    m_imgSalir->setPicture(Pictures::closePicture());
     m_imgSalir->setCursor(Pictures::handCursor());
     m_imgSalir->setToolTip(QStringLiteral("Cerrar"));
     m_imgSalir->setAccessibleName(QStringLiteral("Cerrar"));

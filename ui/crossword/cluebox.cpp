@@ -1,6 +1,7 @@
 #include "ui/crossword/cluebox.h"
 
 #include <algorithm>
+#include <array>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTextLayout>
@@ -11,6 +12,24 @@ constexpr qreal MinimumLinePitch = 0.75;
 // How far a caption may be narrowed to fit its box, and in what steps.
 constexpr qreal NarrowestScale = 0.7;
 constexpr qreal ScaleStep = 0.02;
+
+// The narrowings a caption may get, widest first: each one step below the one before, as long as
+// the next step stays at or above the narrowest.
+constexpr std::size_t ScaleCount = [] {
+    std::size_t count = 1;
+    for (qreal scale = 1.0; scale - ScaleStep >= NarrowestScale; scale -= ScaleStep)
+        ++count;
+    return count;
+}();
+constexpr auto Scales = [] {
+    std::array<qreal, ScaleCount> scales {};
+    qreal scale = 1.0;
+    for (qreal& entry : scales) {
+        entry = scale;
+        scale -= ScaleStep;
+    }
+    return scales;
+}();
 } // namespace
 
 ClueBox::ClueBox(const QString& caption, QWidget* parent)
@@ -80,9 +99,28 @@ void ClueBox::paintEvent(QPaintEvent*)
         layout.endLayout();
         return layout.lineCount();
     };
-    qreal scale = 1.0;
-    while (wrap(area.width() / scale) > maxLines && scale - ScaleStep >= NarrowestScale)
-        scale -= ScaleStep;
+    // The widest narrowing at which the caption fits, or the narrowest there is. A narrower
+    // caption never needs more lines, so halving the range finds it in a few layouts.
+    std::size_t laidOut = 0; // the narrowing the layout holds
+    const auto fits = [&](std::size_t index) {
+        laidOut = index;
+        return wrap(area.width() / Scales[index]) <= maxLines;
+    };
+    std::size_t low = 0;
+    if (!fits(0)) {
+        low = 1;
+        std::size_t high = Scales.size() - 1;
+        while (low < high) {
+            const std::size_t middle = (low + high) / 2;
+            if (fits(middle))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        if (laidOut != low)
+            fits(low);
+    }
+    const qreal scale = Scales[low];
     const int lines = layout.lineCount();
 
     // The lines are centred in the height. When they would not fit at the font's own line

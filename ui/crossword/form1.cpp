@@ -13,9 +13,11 @@
 #include "ui/keys.h"
 #include "ui/twips.h"
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStyleHints>
 
 namespace {
 
@@ -34,6 +37,11 @@ const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
 const QColor DarkBlue(0, 0, 192);
 const QColor DarkRed(192, 0, 0);
+
+// Qt lays out a cell's whole text again on every repaint, and a blinking cursor repaints twice a
+// second. Past this many characters the layouts would keep an idle program busy, so the cursor of
+// such a cell holds still while the cell has the focus.
+constexpr qsizetype SteadyCursorLength = 10000;
 
 // Indicators: words 1-6 down the left edge, words 7-12 down the right edge.
 constexpr int IndicatorSize = 495;
@@ -153,11 +161,22 @@ Form1::Form1(QWidget* parent)
     m_cells.front()->setFocus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    if (m_heldFlashTime)
+        QGuiApplication::styleHints()->setCursorFlashTime(*m_heldFlashTime);
+}
 
 void Form1::buildPictures(QWidget* client)
 {
-    const QPixmap wrong = Pictures::wrongPicture();
+    // Nothing is decoded here. A word's pictures are decoded when a check first shows one, and
+    // every word's wrong holder shares one wrong picture, decoded on the first wrong check.
+    auto wrong = std::make_shared<QPixmap>();
+    const auto sharedWrong = [wrong] {
+        if (wrong->isNull())
+            *wrong = Pictures::wrongPicture();
+        return *wrong;
+    };
     for (int image = 1; image <= 39; ++image) {
         auto* box = new PictureBox(client);
         box->setObjectName(QStringLiteral("Image%1").arg(image));
@@ -178,18 +197,20 @@ void Form1::buildPictures(QWidget* client)
         // The holders only lend their pictures; they stay hidden where the indicator is.
         PictureBox* right = m_images.at(slots.right - 1);
         right->setGeometry(box);
-        right->setPicture(Pictures::rightPicture(word));
+        right->setPictureSource([word] { return Pictures::rightPicture(word); });
         right->hide();
         PictureBox* wrongHolder = m_images.at(slots.wrong - 1);
         wrongHolder->setGeometry(box);
-        wrongHolder->setPicture(wrong);
+        wrongHolder->setPictureSource(sharedWrong);
         wrongHolder->hide();
     }
     m_images.at(36)->setGeometry(Twips::rect(2160, 2760, 1935, 1335));
     m_images.at(37)->setGeometry(Twips::rect(5760, 480, 2055, 1335));
     m_images.at(38)->setGeometry(Twips::rect(4080, 2760, 1575, 1335));
     for (int image = 37; image <= 39; ++image) {
-        m_images.at(image - 1)->setPicture(Pictures::decoration(image));
+        // Kept only at the size they are drawn.
+        m_images.at(image - 1)->setPictureSource(
+            [image] { return Pictures::decoration(image); }, PictureBox::Keep::DrawnSize);
         m_images.at(image - 1)->setAccessibleName(QStringLiteral("Fotografía"));
     }
 }
@@ -234,6 +255,7 @@ void Form1::buildCells(QWidget* client)
         edit->setTextMargins(0, -2, 0, -2);
         setColor(edit, QPalette::Text, letterColor(cell));
         edit->setAccessibleName(cellDescription(cell));
+        connect(edit, &QLineEdit::textChanged, this, &Form1::updateCursorBlinking);
         m_cells.at(cell - 1) = edit;
         m_tabOrder.append(edit);
     }
@@ -376,6 +398,9 @@ void Form1::SAL_Click()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    // Before the control's own focus handling, which starts or stops its cursor's blinking.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        updateCursorBlinking();
     if (event->type() == QEvent::KeyPress && m_tabOrder.contains(watched))
         return previewKey(*static_cast<QKeyEvent*>(event));
     return QMainWindow::eventFilter(watched, event);
@@ -419,6 +444,22 @@ void Form1::moveFocus(bool forward)
     // A move by keyboard, as Tab makes it: the style shows where the focus went.
     setAttribute(Qt::WA_KeyboardFocusChange);
     m_tabOrder.at(next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Form1::updateCursorBlinking()
+{
+    const auto* focused = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    const bool steady = focused
+        && std::find(m_cells.begin(), m_cells.end(), focused) != m_cells.end()
+        && focused->text().size() > SteadyCursorLength;
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (steady && !m_heldFlashTime) {
+        m_heldFlashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!steady && m_heldFlashTime) {
+        hints->setCursorFlashTime(*m_heldFlashTime);
+        m_heldFlashTime.reset();
+    }
 }
 
 std::optional<QString> Form1::CellText(int cell)

@@ -58,6 +58,7 @@ private:
     bool previewKey(const QKeyEvent& event);
     void queueFocusMove(bool forward);
     void moveFocus(bool forward);
+    void updateCursorBlinking();
 
     // What the logic asks of the window, on its real controls.
     // Names a word's indicator after what it shows, for screen readers; other images are left.
@@ -79,4 +80,7 @@ private:
     QLabel* m_label2 = nullptr;
     // The controls that take the focus, in tab order.
     QList<QWidget*> m_tabOrder;
+    // The cursor flash time to give back once no long text has the focus; set while the
+    // cursor holds still.
+    std::optional<int> m_heldFlashTime;
 };
