@@ -1,5 +1,6 @@
 #include "windowsequence.h"
 
+#include "app/identity.h"
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
@@ -85,9 +86,9 @@ void WindowSequence::endIfNoWindow()
 
 void configureApplication(QApplication& app)
 {
-    QApplication::setApplicationName(QStringLiteral("TELMARONDA"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.telmaronda.Telmaronda"));
+    QApplication::setApplicationName(QStringLiteral(TELMARONDA_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(TELMARONDA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TELMARONDA_APP_ID));
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
     Fonts::registerBundled();
