@@ -4,6 +4,10 @@
 #   Windows: cpack -G ZIP makes a folder with TELMARONDA.exe and the Qt libraries it needs
 include(GNUInstallDirs)
 
+# Installing and packaging take the build as it is, so that a package needs only the program and
+# its documents built (cmake --build --target TELMARONDA packaging_docs), not the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(TELMARONDA_MAINTAINER "The ${PROJECT_NAME} developers <telmaronda@users.noreply.github.com>")
 
 # The program's licence and the bundled fonts' licences, side by side.
@@ -42,6 +46,7 @@ if(UNIX AND NOT APPLE)
         list(APPEND compressed "${docs}/${doc}.gz")
     endforeach()
     add_custom_target(packaging_docs ALL DEPENDS ${compressed})
+    add_dependencies(${PROJECT_NAME} packaging_docs)
 
     install(FILES "${docs}/copyright" "${docs}/changelog.gz" DESTINATION "${TELMARONDA_DOCDIR}")
     install(FILES "${docs}/${TELMARONDA_EXE_NAME}.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
