@@ -54,8 +54,14 @@ endif()
 
 if(WIN32)
     # windeployqt puts the Qt libraries and plug-ins the program needs beside it.
+    # Qt 6.4 names the output FILENAME_VARIABLE, Qt 6.5 and later OUTPUT_SCRIPT.
+    if(Qt6_VERSION VERSION_LESS 6.5)
+        set(script_keyword FILENAME_VARIABLE)
+    else()
+        set(script_keyword OUTPUT_SCRIPT)
+    endif()
     qt_generate_deploy_app_script(TARGET ${PROJECT_NAME}
-        OUTPUT_SCRIPT deploy_script
+        ${script_keyword} deploy_script
         NO_UNSUPPORTED_PLATFORM_ERROR)
     install(SCRIPT "${deploy_script}")
 endif()
@@ -64,14 +70,14 @@ set(CPACK_PACKAGE_NAME "${TELMARONDA_EXE_NAME}")
 set(CPACK_PACKAGE_VENDOR "The ${PROJECT_NAME} developers")
 set(CPACK_PACKAGE_CONTACT "${TELMARONDA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "crossword puzzle game in Spanish: EL INTERNADO")
-set(CPACK_PACKAGE_DESCRIPTION [[
-TELMARONDA is a small crossword game for one player with a Spanish
-interface: one fixed puzzle of twelve words over 64 letter cells, about
-the story EL INTERNADO. Ticking a clue checks its word; the game answers
-MUY BIEN or MUY MAL and shows the word's picture beside the grid.
-
-Everything is built into the program: it takes no options, reads no files
-and keeps no settings.]])
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "${PROJECT_NAME} is a small crossword game for one player with a Spanish"
+    "interface: one fixed puzzle of twelve words over 64 letter cells, about"
+    "the story EL INTERNADO. Ticking a clue checks its word; the game answers"
+    "MUY BIEN or MUY MAL and shows the word's picture beside the grid."
+    ""
+    "Everything is built into the program: it takes no options, reads no files"
+    "and keeps no settings.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
