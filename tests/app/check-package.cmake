@@ -16,6 +16,14 @@ function(fail message)
     message(FATAL_ERROR "${message}")
 endfunction()
 
+# CPack's Debian generator needs them to work out the dependencies.
+foreach(tool IN ITEMS dpkg-shlibdeps file readelf)
+    find_program(found_${tool} ${tool})
+    if(NOT found_${tool})
+        fail("${tool} is missing: install dpkg-dev, file and binutils")
+    endif()
+endforeach()
+
 run(dpkg --print-architecture)
 set(arch "${out}")
 run("${CMAKE_COMMAND}" -E env --unset=DESTDIR
