@@ -48,6 +48,17 @@ if(UNIX AND NOT APPLE)
     add_custom_target(packaging_docs ALL DEPENDS ${compressed})
     add_dependencies(${PROJECT_NAME} packaging_docs)
 
+    # A stripped install (packages are) also drops the compiler's notes, as Debian's dh_strip does.
+    if(CMAKE_OBJCOPY)
+        install(CODE "
+            if(CMAKE_INSTALL_DO_STRIP)
+                execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TELMARONDA_INSTALL_GAMESDIR}/${TELMARONDA_EXE_NAME}\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+            endif()
+        ")
+    endif()
+
     install(FILES "${docs}/copyright" "${docs}/changelog.gz" DESTINATION "${TELMARONDA_DOCDIR}")
     install(FILES "${docs}/${TELMARONDA_EXE_NAME}.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 endif()
