@@ -23,8 +23,9 @@ if(NOT icon_line STREQUAL "Icon=${APP_ID}")
     message(FATAL_ERROR "the desktop entry names the icon \"${icon_line}\"")
 endif()
 file(STRINGS "${desktop}" exec_line REGEX "^Exec=")
-# The full path, so that the entry works whether or not the prefix's folder is on PATH.
-if(NOT exec_line STREQUAL "Exec=${PREFIX}/${EXE}")
+# The full path, so that the entry works whether or not the prefix's folder is on PATH
+# (quoted where the path has blanks).
+if(NOT exec_line STREQUAL "Exec=${PREFIX}/${EXE}" AND NOT exec_line STREQUAL "Exec=\"${PREFIX}/${EXE}\"")
     message(FATAL_ERROR "the desktop entry starts \"${exec_line}\"")
 endif()
 
