@@ -45,7 +45,7 @@ debs=(build/release/packages/*.deb)
 deb=${debs[0]}
 name=$(dpkg-deb --field "$deb" Package)
 echo "== $deb"
-dpkg-deb --info "$deb" | sed -n '/^ Package:/,$p'
+dpkg-deb --field "$deb"
 
 echo "== lintian"
 # Lintian warns about running as root but works; errors and warnings fail the check.
