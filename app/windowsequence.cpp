@@ -1,5 +1,6 @@
 #include "app/windowsequence.h"
 
+#include "app/identity.h"
 #include "app/qtspanish.h"
 #include "assets/fonts.h"
 #include "assets/pictures.h"
@@ -87,9 +88,9 @@ void WindowSequence::endIfNoWindow()
 
 void configureApplication(QApplication& app)
 {
-    QApplication::setApplicationName(QStringLiteral("TELMARONDA"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.telmaronda.Telmaronda"));
+    QApplication::setApplicationName(QStringLiteral(TELMARONDA_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(TELMARONDA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TELMARONDA_APP_ID));
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
     installQtSpanish(app);

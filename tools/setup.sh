@@ -3,14 +3,15 @@
 #   bash tools/setup.sh play   build an optimised program and start the game
 #   bash tools/setup.sh test   build the debug program and run the whole test suite, then run it
 #                              again built with AddressSanitizer and UndefinedBehaviorSanitizer
-# Both are safe to run again; the second run only rebuilds what changed.
+#   bash tools/setup.sh package  build the Debian package build/release/packages/telmaronda_*.deb
+# All are safe to run again; the second run only rebuilds what changed.
 set -euo pipefail
 
 mode=${1:-play}
 case "$mode" in
-play | test) ;;
+play | test | package) ;;
 *)
-    echo "usage: bash tools/setup.sh [play|test]" >&2
+    echo "usage: bash tools/setup.sh [play|test|package]" >&2
     exit 2
     ;;
 esac
@@ -20,6 +21,11 @@ cd "$(dirname "$0")/.."
 # Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
 # offscreen platform the tests run on).
 packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n)
+
+# CPack's Debian generator finds the libraries' packages with dpkg-shlibdeps and file.
+if [ "$mode" = package ]; then
+    packages+=(dpkg-dev file)
+fi
 
 install_missing() {
     if ! command -v dpkg-query >/dev/null 2>&1; then
@@ -59,10 +65,18 @@ if [ "$mode" = play ]; then
     cmake --preset release >/dev/null
     cmake --build --preset release -j"$jobs" --target TELMARONDA
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "Built build/release/app/TELMARONDA, but there is no display to show the game on." >&2
+        echo "Built build/release/app/telmaronda, but there is no display to show the game on." >&2
         exit 1
     fi
-    exec build/release/app/TELMARONDA
+    exec build/release/app/telmaronda
+fi
+
+if [ "$mode" = package ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j"$jobs" --target TELMARONDA
+    rm -f build/release/packages/*.deb
+    cpack --preset release
+    exit
 fi
 
 for preset in dev asan; do

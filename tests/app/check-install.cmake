@@ -12,7 +12,7 @@ endif()
 
 set(desktop "${PREFIX}/share/applications/${APP_ID}.desktop")
 set(metainfo "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml")
-foreach(file IN ITEMS "${PREFIX}/bin/TELMARONDA" "${desktop}" "${metainfo}")
+foreach(file IN ITEMS "${PREFIX}/${EXE}" "${desktop}" "${metainfo}")
     if(NOT EXISTS "${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()
@@ -23,7 +23,9 @@ if(NOT icon_line STREQUAL "Icon=${APP_ID}")
     message(FATAL_ERROR "the desktop entry names the icon \"${icon_line}\"")
 endif()
 file(STRINGS "${desktop}" exec_line REGEX "^Exec=")
-if(NOT exec_line STREQUAL "Exec=TELMARONDA")
+# The full path, so that the entry works whether or not the prefix's folder is on PATH
+# (quoted where the path has blanks).
+if(NOT exec_line STREQUAL "Exec=${PREFIX}/${EXE}" AND NOT exec_line STREQUAL "Exec=\"${PREFIX}/${EXE}\"")
     message(FATAL_ERROR "the desktop entry starts \"${exec_line}\"")
 endif()
 

@@ -17,8 +17,8 @@ function(utf16_hex text out)
     set(${out} "${wide}" PARENT_SCOPE)
 endfunction()
 
-foreach(text IN ITEMS "0C0A04B0" "ProductName" "InternalName" "TELMARONDA" "OriginalFilename"
-        "TELMARONDA.exe" "FileVersion" "ProductVersion" "1.00" "Translation")
+foreach(text IN ITEMS "0C0A04B0" "ProductName" "InternalName" "${NAME}" "OriginalFilename"
+        "${NAME}.exe" "FileVersion" "ProductVersion" "${VERSION}" "Translation")
     utf16_hex("${text}" wanted)
     string(FIND "${bytes}" "${wanted}" at)
     if(at EQUAL -1)
@@ -39,3 +39,14 @@ string(FIND "${bytes}" "ffff0e00" at)
 if(at EQUAL -1)
     message(FATAL_ERROR "the icon group is missing")
 endif()
+
+# The icon group and the version block are filed under Spanish (0x0C0A): in a resource header the
+# type and name (an ordinal or a padded UTF-16 string) are followed by the data version (4 bytes),
+# the memory flags (2 bytes) and the language.
+utf16_hex("IDI_ICON1" icon_name)
+foreach(type_name IN ITEMS "ffff0e00${icon_name}0000(0000)?" "ffff1000ffff0100")
+    string(REGEX MATCH "${type_name}00000000....(....)" header "${bytes}")
+    if(NOT header OR NOT header MATCHES "0a0c$")
+        message(FATAL_ERROR "resource ${type_name} is not filed under Spanish: \"${header}\"")
+    endif()
+endforeach()

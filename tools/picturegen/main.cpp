@@ -40,7 +40,7 @@ QByteArray png(const QImage& image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    writer.setCompression(9);
+    writer.setCompression(100); // Qt 6 takes 0 (none) to 100 (smallest file) here
     if (!writer.write(image))
         return {};
     return bytes;
