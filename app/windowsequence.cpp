@@ -1,6 +1,5 @@
 #include "windowsequence.h"
 
-#include "fonts.h"
 #include "form1.h"
 #include "form2.h"
 #include "pictures.h"
@@ -90,5 +89,4 @@ void configureApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.telmaronda.Telmaronda"));
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
-    Fonts::registerBundled();
 }
