@@ -2,7 +2,6 @@
 
 #include "app/identity.h"
 #include "app/qtspanish.h"
-#include "assets/fonts.h"
 #include "assets/pictures.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
@@ -96,5 +95,4 @@ void configureApplication(QApplication& app)
     installQtSpanish(app);
     // Always left to right, whatever a translation or the command line would make of it.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    Fonts::registerBundled();
 }

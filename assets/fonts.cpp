@@ -1,6 +1,7 @@
 #include "assets/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QResource>
 
 namespace Fonts {
@@ -13,17 +14,37 @@ const QLatin1String RoundedBundled("Quicksand");
 const QLatin1String SansOriginal("MS Sans Serif");
 const QLatin1String SansBundled("Liberation Sans");
 
-void addBundled(const QString& path)
-{
-    // Hand Qt the built-in bytes themselves rather than a copy.
-    const QResource resource(path);
-    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
-        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-            reinterpret_cast<const char*>(resource.data()), resource.size()));
-        return;
+// One bundled font file, handed to Qt the first time it is needed and never again.
+class BundledFace {
+public:
+    constexpr explicit BundledFace(QLatin1String path)
+        : m_path(path)
+    { }
+
+    void require()
+    {
+        // Qt keeps application fonts only once the application object exists.
+        if (m_added || !QGuiApplication::instance())
+            return;
+        m_added = true;
+        // Hand Qt the built-in bytes themselves rather than a copy.
+        const QResource resource {QString(m_path)};
+        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char*>(resource.data()), resource.size()));
+            return;
+        }
+        QFontDatabase::addApplicationFont(QString(m_path));
     }
-    QFontDatabase::addApplicationFont(path);
-}
+
+private:
+    QLatin1String m_path;
+    bool m_added = false;
+};
+
+BundledFace quicksandBold(QLatin1String(":/fonts/Quicksand-Bold.ttf"));
+BundledFace liberationSans(QLatin1String(":/fonts/LiberationSans-Regular.ttf"));
+BundledFace liberationSansBold(QLatin1String(":/fonts/LiberationSans-Bold.ttf"));
 
 QFont font(QStringList families, qreal points, QFont::Weight weight)
 {
@@ -40,24 +61,19 @@ QFont font(QStringList families, qreal points, QFont::Weight weight)
 
 } // namespace
 
-void registerBundled()
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    addBundled(QStringLiteral(":/fonts/Quicksand-Bold.ttf"));
-    addBundled(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    addBundled(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-}
-
 QFont rounded(qreal points, QFont::Weight weight)
 {
+    quicksandBold.require();
     return font({RoundedOriginal, RoundedBundled}, points, weight);
 }
 
 QFont sansSerif(qreal points, QFont::Weight weight)
 {
+    // At regular weight or below Qt picks the regular file, so the bold one waits for a bolder
+    // request (only the credits window makes one).
+    liberationSans.require();
+    if (weight > QFont::Normal)
+        liberationSansBold.require();
     return font({SansOriginal, SansBundled}, points, weight);
 }
 

@@ -5,8 +5,8 @@
 
 namespace Fonts {
 
-// Registers the bundled faces with Qt; call once before the first window is built.
-void registerBundled();
+// Each function hands its bundled face to Qt the first time a font of that face is asked for, so
+// any font they return is found by family from then on. Call them once a QGuiApplication exists.
 
 // Stands in for "Arial Rounded MT Bold": a rounded face, asked for in bold by weight.
 QFont rounded(qreal points, QFont::Weight weight = QFont::Bold);
