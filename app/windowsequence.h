@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two windows and the hand-over between them: the crossword window Form1 and the
 // credits window Form2. Each exists at most once and is reached here by its name.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's typefaces, bundled with the program so that it looks the same on every machine.
 #pragma once
 

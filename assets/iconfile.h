@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the directory at the start of a Windows icon (ICO) or cursor (CUR) file: what images the
 // file holds and, for a cursor, each image's hotspot, which Qt's own reader does not tell.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture control: shows its picture stretched to fill its whole box (inside its border, when it
 // has one), width and height scaled independently.
 #pragma once

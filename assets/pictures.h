@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the game shows, built into the program. Each call decodes the picture afresh; a
 // window asks for a picture when it first needs it and lets it go with it.
 #pragma once

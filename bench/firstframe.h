@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For benchmarks: notices when a window has painted its first frame.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the game's start-up is measured against: a bare Qt main window of the crossword
 // window's size with the same two-entry menu bar, which quits on its first painted frame.
 #include "bench/firstframe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own start, exactly as the program makes it, ending on the crossword window's first
 // painted frame.
 #include "app/windowsequence.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the optimised program and its benchmarks, runs them all under one Xvfb with a session bus
 # of their own, as a desktop session has one, and prints one table.
 #   bash bench/run.sh [start-up pairs] [rebuild cycles] [credits runs] [memory cycles] [idle seconds]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the window sequence, run on the real windows:
 //   bench_sequence rebuild [cycles]  time from the credits window's unload to the fresh crossword
 //                                    window's first frame, with a clock that skips the five

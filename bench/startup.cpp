@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark driver: runs the floor program and the game's start-up probe in pairs, the
 // order alternating from pair to pair, and prints the median time to the first frame the display
 // server has taken and the median peak memory of each, and the median with its interquartile range

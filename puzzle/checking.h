@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a word: what a click on a clue's box does.
 #pragma once
 

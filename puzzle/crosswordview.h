@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game's logic asks of the crossword window. The window implements it on its real
 // controls; anything else (a test, a benchmark) may implement it too, so the logic runs without a
 // window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword window's key preview: Enter and the Down arrow move the focus to the next control
 // in tab order, the Up arrow to the previous one. Every other key goes on to the focused control.
 #pragma once

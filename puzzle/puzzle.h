@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one crossword of the game: twelve words over 64 letter cells in two islands, with their
 // answers, clues and picture slots. The table is constant; the checks at the end of puzzle.cpp
 // make any inconsistent entry a compile error.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One command for everything: installs what is missing, builds, then plays or tests.
 #   bash tools/setup.sh play   build an optimised program and start the game
 #   bash tools/setup.sh test   build the debug program and run the whole test suite, then run it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen measures of the game are written in twips (1440 per inch). This is the one place where
 // they turn into Qt's logical pixels; Qt scales logical pixels for high-density screens.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that desktops find the program there: the
 # binary, the desktop entry, the metainfo and the icon in every size, all under one name.
 file(REMOVE_RECURSE "${PREFIX}")

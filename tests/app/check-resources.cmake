@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the program's .rc file and checks the version block inside the result.
 file(REMOVE "${OUTPUT}")
 execute_process(

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game leaves no trace on the machine: a whole session, from start through a check, the
 // "GANASTES" box, the credits and a fresh crossword, writes nothing into the player's home,
 // configuration, cache, data, state or runtime folders.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the picture generator into an empty folder and compares every file it writes with the one
 # committed under assets/.
 file(REMOVE_RECURSE "${WORK}")

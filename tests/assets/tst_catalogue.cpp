@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures as they are built into the program: every file in its stored format and size, and
 // what the picture module hands to the windows.
 #include "assets/iconfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled faces: each registered the first time it is asked for, found by family, bold by
 // weight. The suite's font configuration knows no other font, so a face is present only once the
 // program has registered it.

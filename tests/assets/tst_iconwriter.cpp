@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon and cursor writer: what it writes, Qt's own reader reads back pixel for pixel; and the
 // directory reader, which must refuse what is not a whole directory.
 #include "assets/iconfile.h"

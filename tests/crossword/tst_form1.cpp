@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword window driven as a player drives it: keys go to the window, which hands them to
 // the focused control after its key preview.
 #include "assets/picturebox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden screenshots: the crossword window as it opens and after a full solve, and the credits
 // window, drawn offscreen and compared pixel by pixel with the pictures in references/. A change of
 // layout, font, colour or picture fails here.

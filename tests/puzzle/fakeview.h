@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A crossword window without a window: holds cells, labels and pictures in plain members, logs
 // every call in order, and can be told to fail at the N-th call.
 #pragma once

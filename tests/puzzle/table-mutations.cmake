@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Breaks the puzzle table in one place at a time and makes sure the compiler refuses it.
 # Called as: cmake -DCOMPILER=... -DSOURCE=.../puzzle.cpp -DINCLUDES="a;b" -DWORK=dir -P this-file
 cmake_minimum_required(VERSION 3.25)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a word: the verdict, the feedback it leaves, the order of the window operations, and
 // what a failing operation leaves behind.
 #include "puzzle/checking.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's key preview: which keys ask for a focus move, and which are consumed.
 #include "puzzle/navigation.h"
 #include "tests/puzzle/fakeview.h"

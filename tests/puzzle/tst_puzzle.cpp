@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle table's lookups, checked against the puzzle as its author drew it.
 #include "puzzle/puzzle.h"
 

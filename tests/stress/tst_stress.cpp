@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random session with the game: thousands of keys, pastes and clicks drawn from a fixed
 // seed and delivered through the windows as the window system delivers a player's input, with
 // the game's invariants checked after every single event. A failure names the seed and the step;

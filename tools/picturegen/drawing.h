@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawings behind every picture of the game. Each function paints one picture at its stored
 // size; the same input always gives the same pixels.
 #pragma once

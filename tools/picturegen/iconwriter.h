@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Windows icon (ICO) and cursor (CUR) files with palette images of 2 or 16 colours and a
 // transparency mask, the classic formats that Qt's own ICO writer (32-bit only) cannot produce.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game and writes it, in its stored format, under the folder given on
 // the command line (the repository's assets/ folder):
 //   pictures/  the pictures built into the program

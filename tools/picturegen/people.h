@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // People, places and backgrounds, painted with simple shapes.
 #pragma once
 

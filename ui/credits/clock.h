@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock the credits window measures its five seconds with. Tests hand the window a clock of
 // their own; the program uses a monotonic one, which never jumps back at midnight or when the
 // system time is set.

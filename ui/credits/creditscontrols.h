@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn controls of the credits window: labels that wrap like the window's design expects,
 // straight rules and the two shapes behind everything.
 #pragma once

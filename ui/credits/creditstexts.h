@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits window's texts. The runs of blanks in the credits block are part of the text: the
 // label's word wrapping turns them into the gaps between the heading, the name and the date.
 #pragma once

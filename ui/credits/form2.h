@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits window "ACERCA DEL AUTOR": the game's title, the credits, a dedication, a web
 // address and a rights notice on an orange card. It stays five seconds after it is loaded, then
 // unloads itself and asks for the crossword window again.

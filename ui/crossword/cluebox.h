@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clue's check box. Its caption wraps onto further lines within the box, as a long clue needs,
 // and is set a little narrower when the box has no room for another line; otherwise it is a plain
 // check box: a click by mouse or Space raises clicked() on every tick and untick, and it takes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clue list: a flat etched frame with its caption set into the top border. It never takes the
 // focus; the clue boxes are its children.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/crossword/form1.h"
 
 #include "assets/accessibility.h"

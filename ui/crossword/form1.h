@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword window: the 64 letter cells, the two clue lists, the feedback labels, the word
 // pictures and the menu. It only wires its controls to the game's logic in puzzle/.
 #pragma once
