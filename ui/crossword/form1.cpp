@@ -99,12 +99,6 @@ QString cellDescription(int cell)
     return QStringLiteral("Casilla %1: %2").arg(cell).arg(uses.join(QStringLiteral("; ")));
 }
 
-// What a screen reader says of a word's indicator: the word and what its picture shows.
-QString indicatorName(int word, const QString& state)
-{
-    return QStringLiteral("Palabra %1: %2").arg(word).arg(state);
-}
-
 // The cells of across words are blue and those only down words use are red; the crossing of
 // across word 3 with down word 2 is red all the same.
 QColor letterColor(int cell)
@@ -193,7 +187,6 @@ void Form1::buildPictures(QWidget* client)
         PictureBox* indicator = m_images.at(slots.indicator - 1);
         indicator->setGeometry(box);
         indicator->setBordered(true);
-        indicator->setAccessibleName(indicatorName(word, QStringLiteral("sin comprobar")));
 
         // The holders only lend their pictures; they stay hidden where the indicator is.
         PictureBox* right = m_images.at(slots.right - 1);
@@ -204,6 +197,7 @@ void Form1::buildPictures(QWidget* client)
         wrongHolder->setGeometry(box);
         wrongHolder->setPictureSource(sharedWrong);
         wrongHolder->hide();
+        nameIndicator(slots.indicator);
     }
     m_images.at(36)->setGeometry(Twips::rect(2160, 2760, 1935, 1335));
     m_images.at(37)->setGeometry(Twips::rect(5760, 480, 2055, 1335));
@@ -523,8 +517,9 @@ void Form1::nameIndicator(int image)
             state = QStringLiteral("mal");
         else
             state = QStringLiteral("otra imagen");
-        // Renaming raises the name-change event screen readers follow.
-        indicator->setAccessibleName(indicatorName(word, state));
+        // What a screen reader says of it: the word and what its picture shows. Renaming raises
+        // the name-change event screen readers follow.
+        indicator->setAccessibleName(QStringLiteral("Palabra %1: %2").arg(word).arg(state));
         return;
     }
 }
