@@ -16,28 +16,30 @@ void PictureBox::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
     m_source = nullptr;
+    m_scaledSource = nullptr;
     m_scaled = QPixmap();
     update();
 }
 
 QPixmap PictureBox::picture() const
 {
-    if (m_picture.isNull() && m_source) {
-        const QPixmap decoded = m_source();
-        if (m_keep == Keep::DrawnSize)
-            return decoded;
-        m_picture = decoded;
-    }
+    if (m_scaledSource)
+        return m_scaled.isNull() ? m_scaledSource(devicePixels()) : m_scaled;
+    if (m_picture.isNull() && m_source)
+        m_picture = m_source();
     return m_picture;
 }
 
-void PictureBox::setPictureSource(std::function<QPixmap()> source, Keep keep)
+void PictureBox::setPictureSource(std::function<QPixmap()> source)
 {
-    m_picture = QPixmap();
+    setPicture(QPixmap());
     m_source = std::move(source);
-    m_keep = keep;
-    m_scaled = QPixmap();
-    update();
+}
+
+void PictureBox::setScaledPictureSource(std::function<QPixmap(QSize)> source)
+{
+    setPicture(QPixmap());
+    m_scaledSource = std::move(source);
 }
 
 bool PictureBox::isDecoded() const
@@ -61,19 +63,24 @@ QRect PictureBox::pictureRect() const
     return m_bordered ? rect().adjusted(1, 1, -1, -1) : rect();
 }
 
+QSize PictureBox::devicePixels() const
+{
+    return (QSizeF(pictureRect().size()) * devicePixelRatioF()).toSize();
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect target = pictureRect();
-    if ((!m_picture.isNull() || m_source) && !target.isEmpty()) {
+    if ((!m_picture.isNull() || m_source || m_scaledSource) && !target.isEmpty()) {
         // Scale with area averaging straight to the screen's pixels: a large picture shrunk into
         // a small box stays smooth, and nothing is scaled a second time while drawing.
-        const qreal ratio = devicePixelRatioF();
-        const QSize devicePixels = (QSizeF(target.size()) * ratio).toSize();
-        if (m_scaled.isNull() || m_scaled.size() != devicePixels) {
-            m_scaled
-                = picture().scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            m_scaled.setDevicePixelRatio(ratio);
+        const QSize size = devicePixels();
+        if (m_scaled.isNull() || m_scaled.size() != size) {
+            m_scaled = m_scaledSource
+                ? m_scaledSource(size)
+                : picture().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaled.setDevicePixelRatio(devicePixelRatioF());
         }
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(target, m_scaled);

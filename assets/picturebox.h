@@ -16,15 +16,15 @@ public:
     // The picture, decoded first when it was given as a source and is not kept decoded.
     QPixmap picture() const;
 
-    // What a box given its picture as a source keeps once it has decoded it.
-    enum class Keep {
-        Decoded, // the decoded picture, as if it had been set: for a picture that is handed on
-        DrawnSize, // only the copy scaled to the box, decoded again should the box change size
-    };
     // A picture decoded only when first needed: when the box is first drawn or its picture is
-    // first asked for. A hidden box that nobody asks never decodes it.
-    void setPictureSource(std::function<QPixmap()> source, Keep keep = Keep::Decoded);
-    // Whether the box holds a decoded picture at its own size, as opposed to only a source.
+    // first asked for. A hidden box that nobody asks never decodes it. Once decoded it is kept,
+    // and handed on as one pixmap.
+    void setPictureSource(std::function<QPixmap()> source);
+    // A picture the box keeps only at the size it draws it: the source is asked for the picture
+    // already scaled to the box in device pixels when the box is first drawn, and again should
+    // the box change size.
+    void setScaledPictureSource(std::function<QPixmap(QSize devicePixels)> source);
+    // Whether the box holds a decoded picture, as opposed to only a source.
     bool isDecoded() const;
 
     // A fixed single border, one pixel wide, drawn inside the box.
@@ -40,8 +40,10 @@ protected:
 private:
     mutable QPixmap m_picture;
     std::function<QPixmap()> m_source;
-    Keep m_keep = Keep::Decoded;
+    std::function<QPixmap(QSize)> m_scaledSource;
     bool m_bordered = false;
     // The picture scaled once to the box's size in device pixels, redone when either changes.
     QPixmap m_scaled;
+
+    QSize devicePixels() const;
 };

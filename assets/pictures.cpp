@@ -3,6 +3,7 @@
 
 #include "assets/iconfile.h"
 #include "assets/picturelist.h"
+#include "assets/scaling.h"
 
 #include <map>
 #include <QFile>
@@ -21,6 +22,14 @@ QPixmap decode(const QString& path)
 {
     QImageReader reader(path);
     return QPixmap::fromImage(reader.read());
+}
+
+const PictureList::Entry* decorationEntry(int image)
+{
+    const int index = image - PictureList::FirstDecoration;
+    if (index < 0 || index >= int(PictureList::Decorations.size()))
+        return nullptr;
+    return &PictureList::Decorations[index];
 }
 
 // How many colours an icon image has, from its directory entry.
@@ -83,10 +92,23 @@ QPixmap wrongPicture()
 
 QPixmap decoration(int image)
 {
-    const int index = image - PictureList::FirstDecoration;
-    if (index < 0 || index >= int(PictureList::Decorations.size()))
+    const PictureList::Entry* entry = decorationEntry(image);
+    return entry ? decode(resource(*entry)) : QPixmap();
+}
+
+QPixmap decoration(int image, QSize devicePixels)
+{
+    const PictureList::Entry* entry = decorationEntry(image);
+    if (!entry)
         return {};
-    return decode(resource(PictureList::Decorations[index]));
+    // The copy scaled ahead, named like the stored picture, serves only the size it was made for.
+    const QString file = QLatin1String(entry->file);
+    QImageReader scaledAhead(
+        QLatin1String(":/scaled/") + file.left(file.lastIndexOf(u'.')) + QLatin1String(".bmp"));
+    if (scaledAhead.size() == devicePixels)
+        return QPixmap::fromImage(scaledAhead.read());
+    QImageReader stored(resource(*entry));
+    return QPixmap::fromImage(scaledToBox(stored.read(), devicePixels));
 }
 
 QPixmap flag()

@@ -12,6 +12,9 @@ namespace Pictures {
 QPixmap rightPicture(int word); // word 1-12: the word's own picture
 QPixmap wrongPicture(); // the one title card every word shows when wrong
 QPixmap decoration(int image); // the crossword window's decorations, image 37-39
+// A decoration scaled to the given size in device pixels. The build scales each one ahead to the
+// size a screen of scale 1 draws it, so such a screen needs neither decoding nor scaling.
+QPixmap decoration(int image, QSize devicePixels);
 QPixmap flag(); // the credits window's flag
 // The credits window's close symbol: the 32 x 32 image of its icon file, as a plain pixmap, so
 // nothing of it stays behind in Qt's process-wide caches once the window lets it go.

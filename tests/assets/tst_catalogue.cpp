@@ -4,6 +4,9 @@
 #include "assets/iconfile.h"
 #include "assets/picturelist.h"
 #include "assets/pictures.h"
+#include "assets/scaling.h"
+#include "ui/crossword/decorations.h"
+#include "ui/twips.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -52,6 +55,8 @@ private Q_SLOTS:
     void applicationIcon();
     void handCursor();
     void rightPicturesAllDiffer();
+    void decorationsScaledAhead_data();
+    void decorationsScaledAhead();
     void outOfRangeAsksGiveNothing();
 };
 
@@ -215,12 +220,39 @@ void CatalogueTest::rightPicturesAllDiffer()
     }
 }
 
+void CatalogueTest::decorationsScaledAhead_data()
+{
+    QTest::addColumn<int>("image");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("builtIn");
+    for (const Decorations::Placement& placement : Decorations::Placements) {
+        const QSize drawn = Twips::size(placement.width, placement.height);
+        QTest::addRow("image %d as drawn", placement.image) << placement.image << drawn << true;
+        QTest::addRow("image %d at scale 2", placement.image)
+            << placement.image << drawn * 2 << false;
+    }
+}
+
+// At any size the program gives what its scaler makes of the stored picture; at the size a screen
+// of scale 1 draws, it gives the copy the build scaled ahead, which must be those very pixels.
+void CatalogueTest::decorationsScaledAhead()
+{
+    QFETCH(int, image);
+    QFETCH(QSize, size);
+    QFETCH(bool, builtIn);
+    const QImage scaled = Pictures::decoration(image, size).toImage();
+    QCOMPARE(scaled, Pictures::scaledToBox(Pictures::decoration(image).toImage(), size));
+    QImageReader ahead(QStringLiteral(":/scaled/image%1.bmp").arg(image));
+    QCOMPARE(ahead.size() == size, builtIn);
+}
+
 void CatalogueTest::outOfRangeAsksGiveNothing()
 {
     QVERIFY(Pictures::rightPicture(0).isNull());
     QVERIFY(Pictures::rightPicture(13).isNull());
     QVERIFY(Pictures::decoration(36).isNull());
     QVERIFY(Pictures::decoration(40).isNull());
+    QVERIFY(Pictures::decoration(36, QSize(129, 89)).isNull());
 }
 
 QTEST_MAIN(CatalogueTest)

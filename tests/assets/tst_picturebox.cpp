@@ -33,8 +33,8 @@ private Q_SLOTS:
     void fillsTheBoxInsideItsBorder();
     void squeezesRatherThanLetterboxes();
     void withoutBorderFillsTheWholeBox();
-    void sourceDecodedWhenFirstNeeded_data();
     void sourceDecodedWhenFirstNeeded();
+    void scaledSourceAskedOncePerSize();
 };
 
 void PictureBoxTest::fillsTheBoxInsideItsBorder_data()
@@ -102,16 +102,8 @@ void PictureBoxTest::withoutBorderFillsTheWholeBox()
     QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::blue));
 }
 
-void PictureBoxTest::sourceDecodedWhenFirstNeeded_data()
-{
-    QTest::addColumn<PictureBox::Keep>("keep");
-    QTest::newRow("kept decoded") << PictureBox::Keep::Decoded;
-    QTest::newRow("kept at drawn size") << PictureBox::Keep::DrawnSize;
-}
-
 void PictureBoxTest::sourceDecodedWhenFirstNeeded()
 {
-    QFETCH(PictureBox::Keep, keep);
     const QPixmap picture = twoBands(QSize(437, 477));
     int decodings = 0;
     const auto source = [&] {
@@ -121,11 +113,12 @@ void PictureBoxTest::sourceDecodedWhenFirstNeeded()
     PictureBox box;
     box.setGeometry(Twips::rect(0, 0, 495, 495));
     box.setBordered(true);
-    box.setPictureSource(source, keep);
+    box.setPictureSource(source);
     QCOMPARE(decodings, 0);
     QVERIFY(!box.isDecoded());
 
-    // Drawing decodes once, whatever the number of frames, and gives the pixels of the picture.
+    // Drawing decodes once, whatever the number of frames, and gives the pixels of the picture,
+    // which is then handed on as one pixmap.
     const QImage shownOnce = shown(box);
     const QImage shownAgain = shown(box);
     QCOMPARE(decodings, 1);
@@ -136,12 +129,38 @@ void PictureBoxTest::sourceDecodedWhenFirstNeeded()
     given.setPicture(picture);
     QCOMPARE(shownOnce, shown(given));
     QCOMPARE(shownAgain, shownOnce);
-
-    // A picture kept decoded is handed on as one pixmap; one kept at its drawn size is decoded
-    // again for whoever asks.
-    const qint64 handedOn = box.picture().cacheKey();
-    QCOMPARE(box.picture().cacheKey() == handedOn, keep == PictureBox::Keep::Decoded);
+    QCOMPARE(box.picture().cacheKey(), box.picture().cacheKey());
     QCOMPARE(box.picture().toImage(), picture.toImage());
+}
+
+void PictureBoxTest::scaledSourceAskedOncePerSize()
+{
+    QList<QSize> asked;
+    PictureBox box;
+    box.setScaledPictureSource([&](QSize devicePixels) {
+        asked.append(devicePixels);
+        return twoBands(devicePixels);
+    });
+    box.setGeometry(Twips::rect(0, 0, 495, 360));
+    QVERIFY(!box.isDecoded());
+    const QImage first = shown(box);
+    shown(box);
+    box.resize(Twips::size(360, 495));
+    const QImage resized = shown(box);
+
+    // Asked in the screen's own pixels, and what it gives is drawn as it is.
+    const qreal ratio = box.devicePixelRatioF();
+    const QList<QSize> expected {
+        (QSizeF(33, 24) * ratio).toSize(), (QSizeF(24, 33) * ratio).toSize()};
+    QCOMPARE(asked, expected);
+    const auto given = [ratio](QSize devicePixels) {
+        QImage image = twoBands(devicePixels).toImage();
+        image.setDevicePixelRatio(ratio);
+        return image;
+    };
+    QCOMPARE(first, given(expected.first()));
+    QCOMPARE(resized, given(expected.last()));
+    QVERIFY(box.isDecoded());
 }
 
 QTEST_MAIN(PictureBoxTest)

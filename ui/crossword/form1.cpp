@@ -10,6 +10,7 @@
 #include "puzzle/puzzle.h"
 #include "ui/crossword/cluebox.h"
 #include "ui/crossword/clueframe.h"
+#include "ui/crossword/decorations.h"
 #include "ui/crossword/menubarstyle.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
@@ -199,14 +200,15 @@ void Form1::buildPictures(QWidget* client)
         wrongHolder->hide();
         nameIndicator(slots.indicator);
     }
-    m_images.at(36)->setGeometry(Twips::rect(2160, 2760, 1935, 1335));
-    m_images.at(37)->setGeometry(Twips::rect(5760, 480, 2055, 1335));
-    m_images.at(38)->setGeometry(Twips::rect(4080, 2760, 1575, 1335));
-    for (int image = 37; image <= 39; ++image) {
-        // Kept only at the size they are drawn.
-        m_images.at(image - 1)->setPictureSource(
-            [image] { return Pictures::decoration(image); }, PictureBox::Keep::DrawnSize);
-        m_images.at(image - 1)->setAccessibleName(QStringLiteral("Fotografía"));
+    for (const Decorations::Placement& placement : Decorations::Placements) {
+        PictureBox* decoration = m_images.at(placement.image - 1);
+        decoration->setGeometry(
+            Twips::rect(placement.left, placement.top, placement.width, placement.height));
+        // Kept only at the size it is drawn.
+        decoration->setScaledPictureSource([image = placement.image](QSize devicePixels) {
+            return Pictures::decoration(image, devicePixels);
+        });
+        decoration->setAccessibleName(QStringLiteral("Fotografía"));
     }
 }
 

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the game fits a decoration to its box: smoothly, averaging areas when it shrinks, width and
+// height apart. Written once, for the copies the build scales ahead (tools/prescale) must be the
+// very pixels the program would otherwise scale while it runs.
+#pragma once
+
+#include <QImage>
+
+namespace Pictures {
+
+inline QImage scaledToBox(const QImage& picture, QSize devicePixels)
+{
+    return picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace Pictures
