@@ -18,10 +18,16 @@ QString resource(const PictureList::Entry& entry)
     return QLatin1String(":/pictures/") + QLatin1String(entry.file);
 }
 
-QPixmap decode(const QString& path)
+// A picture read in the format the list gives it, so that Qt need not probe for one.
+QImage read(const QString& path, PictureList::Format format)
 {
-    QImageReader reader(path);
-    return QPixmap::fromImage(reader.read());
+    QImageReader reader(path, format == PictureList::Format::Bmp ? "bmp" : "jpeg");
+    return reader.read();
+}
+
+QPixmap decode(const PictureList::Entry& entry)
+{
+    return QPixmap::fromImage(read(resource(entry), entry.format));
 }
 
 const PictureList::Entry* decorationEntry(int image)
@@ -82,18 +88,18 @@ QPixmap rightPicture(int word)
 {
     if (word < 1 || word > int(PictureList::RightPictures.size()))
         return {};
-    return decode(resource(PictureList::RightPictures[word - 1]));
+    return decode(PictureList::RightPictures[word - 1]);
 }
 
 QPixmap wrongPicture()
 {
-    return decode(resource(PictureList::WrongPicture));
+    return decode(PictureList::WrongPicture);
 }
 
 QPixmap decoration(int image)
 {
     const PictureList::Entry* entry = decorationEntry(image);
-    return entry ? decode(resource(*entry)) : QPixmap();
+    return entry ? decode(*entry) : QPixmap();
 }
 
 QPixmap decoration(int image, QSize devicePixels)
@@ -104,16 +110,16 @@ QPixmap decoration(int image, QSize devicePixels)
     // The copy scaled ahead, named like the stored picture, serves only the size it was made for.
     const QString file = QLatin1String(entry->file);
     QImageReader scaledAhead(
-        QLatin1String(":/scaled/") + file.left(file.lastIndexOf(u'.')) + QLatin1String(".bmp"));
+        QLatin1String(":/scaled/") + file.left(file.lastIndexOf(u'.')) + QLatin1String(".bmp"),
+        "bmp");
     if (scaledAhead.size() == devicePixels)
         return QPixmap::fromImage(scaledAhead.read());
-    QImageReader stored(resource(*entry));
-    return QPixmap::fromImage(scaledToBox(stored.read(), devicePixels));
+    return QPixmap::fromImage(scaledToBox(read(resource(*entry), entry->format), devicePixels));
 }
 
 QPixmap flag()
 {
-    return decode(resource(PictureList::Flag));
+    return decode(PictureList::Flag);
 }
 
 QPixmap closePicture()
