@@ -25,6 +25,28 @@ qint64 peakResidentKib()
     return -1;
 }
 
+// How much of the program's own file is mapped in, from /proc/self/smaps. The kernel maps a file
+// in blocks around each page read (64 KiB, or whole large folios of up to some hundred KiB on
+// newer kernels), so this part of the peak depends on the kernel as much as on the program.
+qint64 ownFileResidentKib()
+{
+    const QByteArray program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe")).toLocal8Bit();
+    QFile maps(QStringLiteral("/proc/self/smaps"));
+    if (program.isEmpty() || !maps.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 total = 0;
+    bool own = false;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        // A mapping's first line starts with its address range; its fields follow as "Name: ...".
+        const QByteArray first = line.left(line.indexOf(' '));
+        if (!first.isEmpty() && !first.endsWith(':'))
+            own = line.endsWith(program);
+        else if (own && first == "Rss:")
+            total += line.mid(4).trimmed().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
 // Watches every object's paint events, since the window may not exist yet when watching
 // starts; removes itself after the first frame.
 class Watcher : public QObject {
@@ -93,9 +115,10 @@ void reportStartupAndQuit(const QString& windowName)
 {
     watch(windowName, [](const Times& at) {
         const qint64 spawned = qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
-        std::printf("startup_ms=%.3f flushed_ms=%.3f peak_kib=%lld\n",
+        std::printf("startup_ms=%.3f flushed_ms=%.3f peak_kib=%lld own_file_kib=%lld\n",
             (at.seenByServer - spawned) / 1e6, (at.flushed - spawned) / 1e6,
-            static_cast<long long>(peakResidentKib()));
+            static_cast<long long>(peakResidentKib()),
+            static_cast<long long>(ownFileResidentKib()));
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });

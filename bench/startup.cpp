@@ -18,6 +18,7 @@ struct Sample {
     double milliseconds = 0; // to the frame seen by the display server
     double flushedMilliseconds = 0; // to the frame flushed by the program
     double peakKib = 0;
+    double ownFileKib = 0; // of the peak, pages of the program's own file
 };
 
 bool runOnce(const QString& program, Sample& sample)
@@ -32,13 +33,14 @@ bool runOnce(const QString& program, Sample& sample)
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return false;
     static const QRegularExpression line(
-        QStringLiteral("startup_ms=([0-9.]+) flushed_ms=([0-9.]+) peak_kib=([0-9]+)"));
+        QStringLiteral("startup_ms=([0-9.]+) flushed_ms=([0-9.]+) peak_kib=([0-9]+) "
+                       "own_file_kib=([0-9]+)"));
     const QRegularExpressionMatch match
         = line.match(QString::fromUtf8(process.readAllStandardOutput()));
     if (!match.hasMatch())
         return false;
-    sample = {
-        match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble()};
+    sample = {match.captured(1).toDouble(), match.captured(2).toDouble(),
+        match.captured(3).toDouble(), match.captured(4).toDouble()};
     return true;
 }
 
@@ -70,7 +72,7 @@ int main(int argc, char* argv[])
     const int runs = arguments.size() > 3 ? arguments.at(3).toInt() : 31;
     const QString programs[2] = {arguments.at(1), arguments.at(2)};
 
-    std::vector<double> times[2], flushed[2], memory[2], ratios, flushedRatios;
+    std::vector<double> times[2], flushed[2], memory[2], ownFile[2], ratios, flushedRatios;
     // One warm-up of each, so both find the libraries in the page cache.
     for (const QString& program : programs) {
         Sample ignored;
@@ -90,12 +92,19 @@ int main(int argc, char* argv[])
             times[which].push_back(samples[which].milliseconds);
             flushed[which].push_back(samples[which].flushedMilliseconds);
             memory[which].push_back(samples[which].peakKib);
+            ownFile[which].push_back(samples[which].ownFileKib);
         }
         ratios.push_back(samples[1].milliseconds / samples[0].milliseconds);
         flushedRatios.push_back(samples[1].flushedMilliseconds / samples[0].flushedMilliseconds);
     }
 
     const double floorMib = median(memory[0]) / 1024, gameMib = median(memory[1]) / 1024;
+    const double floorFileMib = median(ownFile[0]) / 1024, gameFileMib = median(ownFile[1]) / 1024;
+    const auto difference = [](double mib) {
+        return QStringLiteral("%1%2 MiB")
+            .arg(mib >= 0 ? QLatin1String("+") : QLatin1String())
+            .arg(mib, 0, 'f', 1);
+    };
     const auto ratioCell = [](const std::vector<double>& values) {
         return QStringLiteral("x %1 [%2, %3]")
             .arg(median(values), 0, 'f', 3)
@@ -113,8 +122,8 @@ int main(int argc, char* argv[])
         median(flushed[0]), median(flushed[1]), qPrintable(ratioCell(flushedRatios)));
     std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n",
         "peak resident memory at the first frame", floorMib, gameMib,
-        qPrintable(QStringLiteral("%1 MiB")
-                       .arg(gameMib - floorMib, 0, 'f', 1)
-                       .prepend(gameMib >= floorMib ? QStringLiteral("+") : QString())));
+        qPrintable(difference(gameMib - floorMib)));
+    std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n", "  of which the program's own file",
+        floorFileMib, gameFileMib, qPrintable(difference(gameFileMib - floorFileMib)));
     return 0;
 }
