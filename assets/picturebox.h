@@ -13,7 +13,8 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
-    // The picture, decoded first when it was given as a source and is not kept decoded.
+    // The picture, decoded first when it was given as a source and is not decoded yet; for a
+    // scaled source, the picture at the size the box draws it.
     QPixmap picture() const;
 
     // A picture decoded only when first needed: when the box is first drawn or its picture is

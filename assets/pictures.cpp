@@ -18,10 +18,26 @@ QString resource(const PictureList::Entry& entry)
     return QLatin1String(":/pictures/") + QLatin1String(entry.file);
 }
 
+const char* formatName(PictureList::Format format)
+{
+    switch (format) {
+    case PictureList::Format::Bmp:
+        return "bmp";
+    case PictureList::Format::Jpeg:
+    case PictureList::Format::ProgressiveJpeg:
+        return "jpeg";
+    case PictureList::Format::Icon:
+        return "ico";
+    case PictureList::Format::Cursor:
+        return "cur";
+    }
+    return nullptr;
+}
+
 // A picture read in the format the list gives it, so that Qt need not probe for one.
 QImage read(const QString& path, PictureList::Format format)
 {
-    QImageReader reader(path, format == PictureList::Format::Bmp ? "bmp" : "jpeg");
+    QImageReader reader(path, formatName(format));
     return reader.read();
 }
 
