@@ -124,10 +124,8 @@ QPixmap decoration(int image, QSize devicePixels)
     if (!entry)
         return {};
     // The copy scaled ahead, named like the stored picture, serves only the size it was made for.
-    const QString file = QLatin1String(entry->file);
     QImageReader scaledAhead(
-        QLatin1String(":/scaled/") + file.left(file.lastIndexOf(u'.')) + QLatin1String(".bmp"),
-        "bmp");
+        QLatin1String(":/scaled/") + scaledAheadName(QLatin1String(entry->file)), "bmp");
     if (scaledAhead.size() == devicePixels)
         return QPixmap::fromImage(scaledAhead.read());
     return QPixmap::fromImage(scaledToBox(read(resource(*entry), entry->format), devicePixels));

@@ -5,12 +5,20 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace Pictures {
 
 inline QImage scaledToBox(const QImage& picture, QSize devicePixels)
 {
     return picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The copy of a stored picture scaled ahead is a BMP named like it: image37.jpg gives image37.bmp
+// (assets/CMakeLists.txt lists the copies by the same rule).
+inline QString scaledAheadName(const QString& storedName)
+{
+    return storedName.left(storedName.lastIndexOf(u'.')) + QLatin1String(".bmp");
 }
 
 } // namespace Pictures

@@ -14,17 +14,6 @@
 namespace FirstFrame {
 namespace {
 
-qint64 peakResidentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
 // How much of the program's own file is mapped in, from /proc/self/smaps. The kernel maps a file
 // in blocks around each page read (64 KiB, or whole large folios of up to some hundred KiB on
 // newer kernels), so this part of the peak depends on the kernel as much as on the program.
@@ -106,6 +95,17 @@ qint64 nowNanoseconds()
         .count();
 }
 
+qint64 statusKib(const QByteArray& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
 void watch(const QString& windowName, std::function<void(const Times&)> done)
 {
     QCoreApplication::instance()->installEventFilter(new Watcher(windowName, std::move(done)));
@@ -117,7 +117,7 @@ void reportStartupAndQuit(const QString& windowName)
         const qint64 spawned = qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
         std::printf("startup_ms=%.3f flushed_ms=%.3f peak_kib=%lld own_file_kib=%lld\n",
             (at.seenByServer - spawned) / 1e6, (at.flushed - spawned) / 1e6,
-            static_cast<long long>(peakResidentKib()),
+            static_cast<long long>(statusKib("VmHWM:")),
             static_cast<long long>(ownFileResidentKib()));
         std::fflush(stdout);
         QCoreApplication::exit(0);

@@ -20,9 +20,14 @@ void watch(const QString& windowName, std::function<void(const Times&)> done);
 // Monotonic nanoseconds, comparable between processes on one machine.
 qint64 nowNanoseconds();
 
+// One memory figure of this process from /proc/self/status, in KiB: `field` is "VmRSS:" for the
+// resident memory now, "VmHWM:" for its peak. -1 where the system has no such file.
+qint64 statusKib(const QByteArray& field);
+
 // Prints "startup_ms=<ms from the driver's spawn of this process to the frame seen by the server>
-// flushed_ms=<the same, to the frame flushed by the program> peak_kib=<peak memory>" once the
-// window's first frame is on screen, then quits the application.
+// flushed_ms=<the same, to the frame flushed by the program> peak_kib=<peak memory>
+// own_file_kib=<pages of the program's own file>" once the window's first frame is on screen,
+// then quits the application.
 void reportStartupAndQuit(const QString& windowName);
 
 } // namespace FirstFrame

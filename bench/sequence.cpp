@@ -34,17 +34,6 @@ private:
 
 enum class Mode { Rebuild, Memory, Credits };
 
-qint64 residentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
 void printSummary(const char* what, std::vector<double> values, const char* unit)
 {
     std::sort(values.begin(), values.end());
@@ -98,7 +87,7 @@ private:
     void recordMemory()
     {
         const int cycle = static_cast<int>(m_painted.size());
-        const qint64 kib = residentKib();
+        const qint64 kib = FirstFrame::statusKib("VmRSS:");
         if (cycle == 50)
             m_memoryAt50 = kib;
         if (cycle >= 50)

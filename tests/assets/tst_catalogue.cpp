@@ -242,7 +242,9 @@ void CatalogueTest::decorationsScaledAhead()
     QFETCH(bool, builtIn);
     const QImage scaled = Pictures::decoration(image, size).toImage();
     QCOMPARE(scaled, Pictures::scaledToBox(Pictures::decoration(image).toImage(), size));
-    QImageReader ahead(QStringLiteral(":/scaled/image%1.bmp").arg(image));
+    const QString stored
+        = QLatin1String(PictureList::Decorations.at(image - PictureList::FirstDecoration).file);
+    QImageReader ahead(QStringLiteral(":/scaled/") + Pictures::scaledAheadName(stored));
     QCOMPARE(ahead.size() == size, builtIn);
 }
 

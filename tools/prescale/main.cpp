@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Scales each of the crossword window's decorations to the box the window draws it in on a screen
-// of scale 1, with the program's own scaler, and writes it without loss as <stored name>.bmp. The
-// build puts these copies into the program, so that such a screen shows the decorations without
-// decoding a JPEG or scaling anything.
+// of scale 1, with the program's own scaler, and writes it without loss as a BMP named like the
+// stored picture. The build puts these copies into the program, so that such a screen shows the
+// decorations without decoding a JPEG or scaling anything.
 //   prescale <folder of the stored pictures> <output folder>
 #include "assets/picturelist.h"
 #include "assets/scaling.h"
@@ -31,8 +31,7 @@ int main(int argc, char* argv[])
         QImageReader reader(stored.filePath(file));
         const QImage picture = reader.read();
         const QSize box = Twips::size(placement.width, placement.height);
-        const QString target
-            = output.filePath(file.left(file.lastIndexOf(u'.')) + QLatin1String(".bmp"));
+        const QString target = output.filePath(Pictures::scaledAheadName(file));
         if (picture.isNull() || !Pictures::scaledToBox(picture, box).save(target, "bmp")) {
             std::fprintf(stderr, "prescale: cannot scale %s into %s: %s\n", qPrintable(file),
                 qPrintable(target), qPrintable(reader.errorString()));
