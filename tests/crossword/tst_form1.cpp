@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStyleHints>
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void tabCycle();
     void previewMoves_data();
     void previewMoves();
+    void burstOfKeys_data();
+    void burstOfKeys();
     void editingKeysStayInCell();
     void typing_data();
     void typing();
@@ -99,6 +102,7 @@ private Q_SLOTS:
     void feedback_data();
     void feedback();
     void solveByKeyboard();
+    void messageBoxStaysInReach();
     void salirEndsProgram();
     void verdictsReachScreenReaders_data();
     void verdictsReachScreenReaders();
@@ -426,6 +430,38 @@ void TestForm1::previewMoves()
     }
 }
 
+void TestForm1::burstOfKeys_data()
+{
+    QTest::addColumn<bool>("addressedAhead");
+    QTest::newRow("queued by the window system") << false;
+    // A screen reader that looks at every key first hands each back to the control that had the
+    // focus when it was typed.
+    QTest::newRow("addressed ahead") << true;
+}
+
+void TestForm1::burstOfKeys()
+{
+    QFETCH(bool, addressedAhead);
+    // Word 1 and an Enter after each letter, all typed before the window takes the first key.
+    const auto send = [&](QEvent::Type type, int key, const QString& text) {
+        if (addressedAhead)
+            QCoreApplication::postEvent(cell(1), new QKeyEvent(type, key, Qt::NoModifier, text));
+        else
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                m_form->windowHandle(), type, key, Qt::NoModifier, text);
+    };
+    for (QChar letter : answerOf(1)) {
+        for (const auto& [key, text] : {std::pair(int(letter.unicode()), QString(letter)),
+                 std::pair(int(Qt::Key_Return), QStringLiteral("\r"))}) {
+            send(QEvent::KeyPress, key, text);
+            send(QEvent::KeyRelease, key, text);
+        }
+    }
+    QTRY_COMPARE(focusName(m_form.get()), QStringLiteral("Text11"));
+    for (int n = 1; n <= 10; ++n)
+        QCOMPARE(cell(n)->text(), QString(QLatin1Char(letterOf(n))));
+}
+
 void TestForm1::editingKeysStayInCell()
 {
     focus(QStringLiteral("Text5"));
@@ -589,6 +625,36 @@ void TestForm1::solveByKeyboard()
     QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(seen.modality, Qt::ApplicationModal);
     QCOMPARE(seen.parent, m_form.get());
+}
+
+void TestForm1::messageBoxStaysInReach()
+{
+    // What the player does while "GANASTES" is up runs inside the box's own event loop; a box a
+    // failed check leaves open is closed after it.
+    bool dismissed = false;
+    const auto play = [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QVERIFY(!(box->windowFlags() & Qt::WindowMinimizeButtonHint));
+        // A window manager that iconifies it all the same sees it come straight back.
+        box->showMinimized();
+        QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());
+        // The blocked crossword clicked, or raised over the box: the box is back on top, and
+        // takes Return.
+        m_form->activateWindow();
+        QTRY_VERIFY(m_form->isActiveWindow() || box->isActiveWindow());
+        QTRY_VERIFY(box->isActiveWindow());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        dismissed = true;
+    };
+    QTimer::singleShot(0, this, [&] {
+        play();
+        if (QWidget* left = QApplication::activeModalWidget())
+            left->close();
+    });
+    QTest::mouseClick(box(12), Qt::LeftButton);
+    QVERIFY(dismissed);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestForm1::salirEndsProgram()

@@ -12,6 +12,7 @@
 #include "ui/crossword/clueframe.h"
 #include "ui/crossword/decorations.h"
 #include "ui/crossword/menubarstyle.h"
+#include "ui/crossword/modalkeeper.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
 
@@ -398,8 +399,19 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     // Before the control's own focus handling, which starts or stops its cursor's blinking.
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         updateCursorBlinking();
-    if (event->type() == QEvent::KeyPress && m_tabOrder.contains(watched))
+    if (event->type() == QEvent::KeyPress && m_tabOrder.contains(watched)) {
+        // Keys typed faster than the window takes them wait in line before the focus move that an
+        // earlier Enter or arrow asked for, addressed to the control the focus is leaving; a
+        // screen reader that looks at keys first hands them back addressed so. The move is made
+        // first, and each key goes where the focus is by then.
+        m_focusMove.runIfPending();
+        QWidget* focused = focusWidget();
+        if (focused != watched && m_tabOrder.contains(focused)) {
+            QCoreApplication::sendEvent(focused, event);
+            return true;
+        }
         return previewKey(*static_cast<QKeyEvent*>(event));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -421,12 +433,12 @@ bool Form1::previewKey(const QKeyEvent& event)
     return false;
 }
 
-void Form1::queueFocusMove(bool forward)
+void Form1::requestFocusMove(bool forward)
 {
-    // Queued on this window: the move happens once the key event is over, and never after the
-    // window is gone.
-    QMetaObject::invokeMethod(
-        this, [this, forward] { moveFocus(forward); }, Qt::QueuedConnection);
+    // Made once the key event is over, or as the next key arrives, whichever comes first; never
+    // after the window is gone.
+    m_moveForward = forward;
+    m_focusMove.request();
 }
 
 void Form1::moveFocus(bool forward)
@@ -532,6 +544,7 @@ Outcome Form1::ShowMessage(const QString& text)
     QPointer<QMessageBox> box = new QMessageBox(
         QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("message"));
+    ModalKeeper::keep(box, this);
     for (QAbstractButton* button : box->buttons())
         button->setIcon(QIcon());
     // Wide enough for the window manager to show the whole title in the box's frame.
@@ -550,12 +563,12 @@ Outcome Form1::ShowMessage(const QString& text)
 
 Outcome Form1::FocusNext()
 {
-    queueFocusMove(true);
+    requestFocusMove(true);
     return Outcome::Done;
 }
 
 Outcome Form1::FocusPrevious()
 {
-    queueFocusMove(false);
+    requestFocusMove(false);
     return Outcome::Done;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "puzzle/crosswordview.h"
+#include "ui/queuedcall.h"
 
 #include <array>
 #include <QList>
@@ -57,7 +58,7 @@ private:
     Puzzle::Outcome checkClick(int word);
     // The window's key preview; true when the key was consumed.
     bool previewKey(const QKeyEvent& event);
-    void queueFocusMove(bool forward);
+    void requestFocusMove(bool forward);
     void moveFocus(bool forward);
     void updateCursorBlinking();
 
@@ -81,6 +82,9 @@ private:
     QLabel* m_label2 = nullptr;
     // The controls that take the focus, in tab order.
     QList<QWidget*> m_tabOrder;
+    // The focus move an Enter or arrow key asked for, made once its key event is over.
+    bool m_moveForward = true;
+    QueuedCall m_focusMove {this, [this] { moveFocus(m_moveForward); }};
     // The cursor flash time to give back once no long text has the focus; set while the
     // cursor holds still.
     std::optional<int> m_heldFlashTime;
