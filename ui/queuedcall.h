@@ -21,7 +21,8 @@ public:
         if (m_pending)
             return;
         m_pending = true;
-        QMetaObject::invokeMethod(m_owner, [this] { runIfPending(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_owner, [this] { runIfPending(); }, Qt::QueuedConnection);
     }
 
     // Makes the call now if it is still to come; the queued one then does nothing.

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <qpa/qwindowsysteminterface.h>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -47,6 +48,8 @@ private Q_SLOTS:
         QCOMPARE(m_form->objectName(), QStringLiteral("Form2"));
         QCOMPARE(m_form->windowTitle(), QStringLiteral("ACERCA DEL AUTOR"));
         QCOMPARE(m_form->size(), Twips::size(6150, 3600));
+        // Fixed: tiling window managers float it rather than stretch it.
+        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
         QVERIFY(m_form->isWindow());
     }
 
@@ -302,8 +305,8 @@ private Q_SLOTS:
         QVERIFY(m_form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     }
 
-    // A move, a minimise or a maximise that reaches the window is undone, and the frame offers
-    // no minimise or maximise button.
+    // A move, a resize, a minimise or a maximise that reaches the window is undone, and the frame
+    // offers no minimise or maximise button.
     void staysInPlace()
     {
         showDisabled();
@@ -311,6 +314,12 @@ private Q_SLOTS:
         const QPoint placed = m_form->pos();
         m_form->move(placed + QPoint(40, 30));
         QTRY_COMPARE(m_form->pos(), placed);
+        // Stretched by the window system, past the window's own size limits.
+        const QRect shown = m_form->windowHandle()->geometry();
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            m_form->windowHandle(), QRect(shown.topLeft(), QSize(1280, 1005)));
+        QCOMPARE(m_form->size(), QSize(1280, 1005));
+        QTRY_COMPARE(m_form->size(), Twips::size(6150, 3600));
         for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
             m_form->setWindowState(state);
             QTRY_COMPARE(m_form->windowState(), Qt::WindowNoState);

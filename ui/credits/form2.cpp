@@ -72,7 +72,8 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ACERCA DEL AUTOR"));
-    resize(Twips::size(6150, 3600));
+    // A fixed size: a tiling window manager floats the window rather than stretching it.
+    setFixedSize(Twips::size(6150, 3600));
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -133,7 +134,7 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     connect(m_label5, &CaptionLabel::clicked, this, &Form2::Label5_Click);
 
     describeForScreenReaders(this);
-    // While it shows, the user can neither move nor minimise the window.
+    // While it shows, the user can neither move, resize nor minimise the window.
     WindowPin::pin(this);
 
     m_timer1->start(); // enabled from creation

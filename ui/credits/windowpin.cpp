@@ -26,16 +26,18 @@ bool WindowPin::eventFilter(QObject* watched, QEvent* event)
         if (!m_pinned) {
             m_pinned = true;
             m_placed = m_window->pos();
+            m_size = m_window->size();
         }
         break;
     case QEvent::Move:
-        if (m_pinned && m_window->pos() != m_placed)
-            restore();
+    case QEvent::Resize:
+        if (m_pinned && (m_window->pos() != m_placed || m_window->size() != m_size))
+            m_restore.request();
         break;
     case QEvent::WindowStateChange:
         if (m_window->windowState()
             & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-            restore();
+            m_restore.request();
         break;
     default:
         break;
@@ -45,20 +47,12 @@ bool WindowPin::eventFilter(QObject* watched, QEvent* event)
 
 void WindowPin::restore()
 {
-    // Undone once the window system's event is over, and only once for a burst of events.
-    if (m_restorePending)
+    if (!m_window->isVisible() && !m_window->isMinimized())
         return;
-    m_restorePending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_restorePending = false;
-            if (!m_window->isVisible() && !m_window->isMinimized())
-                return;
-            if (m_window->windowState() != Qt::WindowNoState)
-                m_window->showNormal();
-            if (m_pinned && m_window->pos() != m_placed)
-                m_window->move(m_placed);
-        },
-        Qt::QueuedConnection);
+    if (m_window->windowState() != Qt::WindowNoState)
+        m_window->showNormal();
+    if (m_pinned && m_window->size() != m_size)
+        m_window->resize(m_size);
+    if (m_pinned && m_window->pos() != m_placed)
+        m_window->move(m_placed);
 }

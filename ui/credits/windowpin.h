@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a top-level window where the window system placed it and as it was shown: a move, a
-// minimise or a maximise by the user is undone at once. The window asks the window manager for a
-// frame without minimise and maximise buttons as well; a window manager still moves a window on
-// request, and some iconify one whatever its buttons, so the pin undoes what gets through.
+// resize, a minimise or a maximise by the user is undone at once. The window asks the window
+// manager for a frame without minimise and maximise buttons as well; a window manager still moves
+// a window on request, and some iconify or resize one whatever its buttons and size hints, so the
+// pin undoes what gets through. (Under Wayland a window learns nothing of its position, so there a
+// move by the compositor stays.)
 #pragma once
+
+#include "ui/queuedcall.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 
 class QWidget;
 
@@ -24,8 +29,11 @@ private:
     void restore();
 
     QWidget* m_window;
-    // Where the window stood when it was first drawn, once the window system had placed it.
+    // Where the window stood when it was first drawn, once the window system had placed it, and
+    // its size then.
     QPoint m_placed;
+    QSize m_size;
     bool m_pinned = false;
-    bool m_restorePending = false;
+    // Undone once the window system's event is over, and only once for a burst of events.
+    QueuedCall m_restore {this, [this] { restore(); }};
 };

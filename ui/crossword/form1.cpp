@@ -21,6 +21,7 @@
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -556,7 +557,14 @@ Outcome Form1::ShowMessage(const QString& text)
         grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
             grid->rowCount(), 0, 1, grid->columnCount());
     }
-    box->exec();
+    // Modal to the whole program until the player dismisses it. It waits in a loop of its own
+    // rather than exec(), which would end should the keeper show the box afresh.
+    box->setWindowModality(Qt::ApplicationModal);
+    QEventLoop dismissed;
+    connect(box, &QDialog::finished, &dismissed, &QEventLoop::quit);
+    connect(box, &QObject::destroyed, &dismissed, &QEventLoop::quit);
+    box->show();
+    dismissed.exec(QEventLoop::DialogExec);
     delete box.data();
     return Outcome::Done;
 }

@@ -2,6 +2,7 @@
 #include "ui/crossword/modalkeeper.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 
 ModalKeeper::ModalKeeper(QWidget* box, QWidget* blocked)
@@ -23,18 +24,27 @@ void ModalKeeper::keep(QWidget* box, QWidget* blocked)
 
 bool ModalKeeper::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_box && event->type() == QEvent::WindowStateChange && m_box->isMinimized())
+    if (watched == m_box) {
+        if (event->type() == QEvent::WindowStateChange && m_box->isMinimized())
+            m_bringBack.request();
+        else if (event->type() == QEvent::WindowActivate)
+            m_reshown = false;
+    } else if (event->type() == QEvent::WindowActivate && m_box->isVisible() && !m_reshown) {
         m_bringBack.request();
-    else if (watched == m_blocked && event->type() == QEvent::WindowActivate
-        && m_box->isVisible())
-        m_bringBack.request();
+    }
     return false;
 }
 
 void ModalKeeper::bringBack()
 {
-    if (!m_box->isVisible() && !m_box->isMinimized())
+    if ((!m_box->isVisible() && !m_box->isMinimized()) || m_box->isActiveWindow())
         return;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        m_reshown = true;
+        m_box->hide();
+        m_box->show();
+        return;
+    }
     if (m_box->isMinimized())
         m_box->showNormal();
     m_box->raise();

@@ -2,7 +2,9 @@
 // Keeps a modal box within the player's reach while it blocks its window, since a blocked window
 // takes no key and no click: a minimise of the box is undone at once, and whenever the blocked
 // window is activated (the player clicked it or its taskbar button, or a compositor raised it
-// over the box) the box comes back on top of it with the keyboard focus.
+// over the box) the box comes back on top of it with the keyboard focus. Under Wayland a window
+// can neither raise nor focus itself, but a window newly shown gets both: there the box is shown
+// afresh, so whoever shows it must not end its wait when the box is hidden (as exec() would).
 #pragma once
 
 #include "ui/queuedcall.h"
@@ -26,6 +28,9 @@ private:
 
     QWidget* m_box;
     QWidget* m_blocked;
+    // Shown afresh and not yet given the focus: meanwhile the compositor may hand the focus to the
+    // blocked window, which is no reason to show the box once more.
+    bool m_reshown = false;
     // Made once the window system's event is over.
     QueuedCall m_bringBack {this, [this] { bringBack(); }};
 };

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/xdo.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace Xdo {
+
+namespace {
+QString program()
+{
+    static const QString found = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    return found;
+}
+} // namespace
+
+bool available()
+{
+    return !program().isEmpty();
+}
+
+QString run(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program(), arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+bool succeeds(const QStringList& arguments)
+{
+    return QProcess::execute(program(), arguments) == 0;
+}
+
+QString windowNamed(const QString& title)
+{
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    return run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                   pattern})
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
+QRect geometry(const QString& window)
+{
+    const QString shell
+        = run({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    QRect rect;
+    for (const QString& line : shell.split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (line.startsWith(QLatin1String("X=")))
+            rect.moveLeft(value);
+        else if (line.startsWith(QLatin1String("Y=")))
+            rect.moveTop(value);
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            rect.setWidth(value);
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            rect.setHeight(value);
+    }
+    return rect;
+}
+
+} // namespace Xdo

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// For tests on a real X server: xdotool does what a user's mouse and keyboard would, and reads
+// windows by their titles.
+#pragma once
+
+#include <QRect>
+#include <QStringList>
+
+namespace Xdo {
+
+// Whether xdotool is installed.
+bool available();
+
+// Runs xdotool with these arguments; its standard output, or an empty string where it failed.
+QString run(const QStringList& arguments);
+bool succeeds(const QStringList& arguments);
+
+// The X window id of the visible window with exactly this title, or an empty string.
+QString windowNamed(const QString& title);
+
+// A window's client area on the screen: where the window's own drawing starts and its size.
+QRect geometry(const QString& window);
+
+} // namespace Xdo
