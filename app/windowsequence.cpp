@@ -3,6 +3,7 @@
 
 #include "app/identity.h"
 #include "app/qtspanish.h"
+#include "assets/fonts.h"
 #include "assets/pictures.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
@@ -94,6 +95,9 @@ void configureApplication(QApplication& app)
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
     installQtSpanish(app);
+    // Controls without a font of their own (the menu bar, the message box) use the bundled sans
+    // serif too, not whatever the desktop or Windows offers.
+    QApplication::setFont(Fonts::sansSerif(9));
     // Always left to right, whatever a translation or the command line would make of it.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }

@@ -51,6 +51,6 @@ private:
     bool m_endCheckPending = false;
 };
 
-// Application-wide settings: the program's name and icon, Qt's own texts in Spanish, left-to-right
-// layout, and that Qt leaves deciding the program's end to WindowSequence.
+// Application-wide settings: the program's name and icon, Qt's own texts in Spanish, its own font,
+// left-to-right layout, and that Qt leaves deciding the program's end to WindowSequence.
 void configureApplication(QApplication& app);

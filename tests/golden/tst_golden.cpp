@@ -9,22 +9,19 @@
 //
 // The drawing is made the same on every machine: the suite's font configuration (tests/fonts.conf)
 // knows no font folder, so the bundled faces are the only ones and the rendering settings are
-// fixed, and the caller's Qt scaling and style settings never reach a test; controls without a
-// font of their own (the menu bar) take the bundled sans serif rather than the desktop's; the
-// style is Fusion with its own palette, which is what Qt gives the program on Linux; and the caret
-// does not blink, so the focused cell always shows it. The references hold the Qt version that
+// fixed, and the caller's Qt scaling and style settings never reach a test; the style is Fusion
+// with its own palette, which is what Qt gives the program on Linux; and the caret does not
+// blink, so the focused cell always shows it. The references hold the Qt version that
 // drew them; under another Qt minor version the comparison is skipped, since Qt's own drawing of
 // frames and check boxes changes between versions.
 #include "app/windowsequence.h"
-#include "assets/fonts.h"
 #include "puzzle/puzzle.h"
+#include "tests/support/imagecompare.h"
 #include "tests/support/support.h"
 #include "ui/credits/clock.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,20 +36,8 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
-#include <QVersionNumber>
 
 namespace {
-
-// Per channel, a pixel may differ from its reference by this many counts before it counts as
-// differing. A picture differs when more than a small share of all its pixels do, or when the
-// differing pixels gather in one place: a control moved by one pixel changes only a few hundred
-// pixels of the window, but all of them along its edges.
-constexpr int ChannelTolerance = 8;
-constexpr double DifferingShare = 0.005;
-constexpr int Tile = 16;
-constexpr int DifferingPerTile = Tile * Tile / 16;
-
-const QString QtVersionKey = QStringLiteral("Qt");
 
 bool updating()
 {
@@ -62,48 +47,6 @@ bool updating()
 QString referencePath(const QString& name)
 {
     return QStringLiteral(GOLDEN_REFERENCES "/%1.png").arg(name);
-}
-
-struct Comparison {
-    qsizetype differing = 0;
-    int largest = 0;
-    // The most differing pixels in one tile, and that tile's top-left corner.
-    int tileMost = 0;
-    QPoint tileAt;
-    QImage map; // the reference in grey, differing pixels in magenta
-};
-
-Comparison compare(const QImage& actual, const QImage& reference)
-{
-    Comparison result;
-    result.map = reference.convertToFormat(QImage::Format_Grayscale8)
-                     .convertToFormat(QImage::Format_RGB32);
-    const int tilesAcross = (actual.width() + Tile - 1) / Tile;
-    QList<int> tiles(tilesAcross * ((actual.height() + Tile - 1) / Tile), 0);
-    for (int y = 0; y < actual.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(reference.constScanLine(y));
-        auto* m = reinterpret_cast<QRgb*>(result.map.scanLine(y));
-        for (int x = 0; x < actual.width(); ++x) {
-            const int difference = std::max({std::abs(qRed(a[x]) - qRed(r[x])),
-                std::abs(qGreen(a[x]) - qGreen(r[x])), std::abs(qBlue(a[x]) - qBlue(r[x]))});
-            result.largest = std::max(result.largest, difference);
-            if (difference > ChannelTolerance) {
-                ++result.differing;
-                const int tile = y / Tile * tilesAcross + x / Tile;
-                if (++tiles[tile] > result.tileMost) {
-                    result.tileMost = tiles[tile];
-                    result.tileAt = QPoint(x / Tile * Tile, y / Tile * Tile);
-                }
-                m[x] = qRgb(255, 0, 255);
-            } else {
-                // Matching pixels fade, so the differing ones stand out.
-                const int grey = 160 + qGray(m[x]) * 95 / 255;
-                m[x] = qRgb(grey, grey, grey);
-            }
-        }
-    }
-    return result;
 }
 
 } // namespace
@@ -239,7 +182,7 @@ void TestGolden::check(const QString& name, const QImage& actual)
 
     if (updating()) {
         QImage reference = actual;
-        reference.setText(QtVersionKey, QString::fromLatin1(qVersion()));
+        ImageCompare::markDrawnByThisQt(reference);
         QVERIFY(QDir().mkpath(QStringLiteral(GOLDEN_REFERENCES)));
         QVERIFY2(reference.save(path), qPrintable(path));
         qInfo("reference written: %s", qPrintable(path));
@@ -250,12 +193,9 @@ void TestGolden::check(const QString& name, const QImage& actual)
     QVERIFY2(!reference.isNull(),
         qPrintable(
             QStringLiteral("no reference %1; TELMARONDA_UPDATE_GOLDEN=1 draws it").arg(path)));
-    const QVersionNumber drawnBy = QVersionNumber::fromString(reference.text(QtVersionKey));
-    const QVersionNumber running = QVersionNumber::fromString(QLatin1String(qVersion()));
-    if (drawnBy.majorVersion() != running.majorVersion()
-        || drawnBy.minorVersion() != running.minorVersion())
+    if (!ImageCompare::drawnByThisQt(reference))
         QSKIP(qPrintable(QStringLiteral("reference drawn with Qt %1, running Qt %2")
-                             .arg(drawnBy.toString(), running.toString())));
+                             .arg(ImageCompare::drawnBy(reference), QLatin1String(qVersion()))));
     reference = reference.convertToFormat(QImage::Format_RGB32);
 
     const QString failures = QStringLiteral(GOLDEN_FAILURES);
@@ -281,22 +221,10 @@ void TestGolden::check(const QString& name, const QImage& actual)
                              .arg(reference.width())
                              .arg(reference.height())));
     }
-    const Comparison result = compare(actual, reference);
-    const qsizetype allowed = qsizetype(DifferingShare * actual.width() * actual.height());
-    if (result.differing > allowed || result.tileMost > DifferingPerTile) {
+    const ImageCompare::Result result = ImageCompare::compare(actual, reference);
+    if (!result.matches) {
         keepFailure(&result.map);
-        QFAIL(qPrintable(QStringLiteral("%1 pixels differ by more than %2 counts (at most %3 may), "
-                                        "%4 of them in the %5x%5 tile at %6,%7 (at most %8 may); "
-                                        "largest difference %9")
-                             .arg(result.differing)
-                             .arg(ChannelTolerance)
-                             .arg(allowed)
-                             .arg(result.tileMost)
-                             .arg(Tile)
-                             .arg(result.tileAt.x())
-                             .arg(result.tileAt.y())
-                             .arg(DifferingPerTile)
-                             .arg(result.largest)));
+        QFAIL(qPrintable(result.description));
     }
 }
 
@@ -306,8 +234,6 @@ int main(int argc, char* argv[])
     configureApplication(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
-    // Controls without a font of their own (the menu bar) use the bundled sans serif.
-    QApplication::setFont(Fonts::sansSerif(9));
     // A steady caret: a focused cell shows it in every picture.
     QApplication::setCursorFlashTime(0);
 
