@@ -108,6 +108,9 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Qt's Wayland plug-in, so that a Wayland desktop shows the game itself, sharp at any scale,
+    # rather than through XWayland; X11 needs nothing more.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TELMARONDA_MAINTAINER}")
 endif()
 

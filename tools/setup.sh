@@ -29,11 +29,12 @@ test) packages+=(qt6-base-private-dev dpkg-dev file) ;;
 package) packages+=(dpkg-dev file) ;;
 esac
 # And the tools some tests check with: the desktop entry and AppStream validators, the
-# clang-format whose formatting the code follows, a windres for the Windows resources, and an X
-# server with a window manager for the credits window's test under one. Where apt does not offer
-# one, the tests that need it are reported as skipped.
+# clang-format whose formatting the code follows, a windres for the Windows resources, an X
+# server with a window manager, and a Wayland compositor with its tools and Qt's Wayland plug-in,
+# for the tests that play the game under them. Where apt does not offer one, the tests that need
+# it are reported as skipped.
 test_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x86-64
-    xvfb xauth openbox xdotool x11-utils)
+    xvfb xauth openbox xdotool x11-utils sway grim wtype qt6-wayland)
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"

@@ -36,7 +36,7 @@ endif()
 
 # Control fields.
 foreach(field_value IN ITEMS "Package=${NAME}" "Version=${VERSION}" "Architecture=${arch}"
-        "Section=games")
+        "Section=games" "Recommends=qt6-wayland")
     string(REGEX MATCH "^([^=]*)=(.*)$" _ "${field_value}")
     run(dpkg-deb --field "${deb}" "${CMAKE_MATCH_1}")
     if(NOT out STREQUAL CMAKE_MATCH_2)
