@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the game fits a decoration to its box: smoothly, averaging areas when it shrinks, width and
-// height apart. Written once, for the copies the build scales ahead (tools/prescale) must be the
-// very pixels the program would otherwise scale while it runs.
+// How the game fits a picture to its box: smoothly, averaging areas when it shrinks, width and
+// height apart. Written once: every picture control scales with it, and the copies the build
+// scales ahead (tools/prescale) must be the very pixels the program would otherwise scale while it
+// runs.
 #pragma once
 
 #include <QImage>
@@ -9,7 +10,8 @@
 
 namespace Pictures {
 
-inline QImage scaledToBox(const QImage& picture, QSize devicePixels)
+// For a QImage or a QPixmap.
+template <typename Picture> Picture scaledToBox(const Picture& picture, QSize devicePixels)
 {
     return picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windowsequence.h"
-#include "assets/picturebox.h"
 #include "assets/pictures.h"
 #include "tests/support/support.h"
+#include "ui/widgets/picturebox.h"
 
 #include <memory>
 #include <QAction>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword window driven as a player drives it: keys go to the window, which hands them to
 // the focused control after its key preview.
-#include "assets/picturebox.h"
 #include "puzzle/puzzle.h"
 #include "tests/support/support.h"
 #include "ui/crossword/cluebox.h"
 #include "ui/crossword/form1.h"
 #include "ui/twips.h"
+#include "ui/widgets/picturebox.h"
 
 #include <memory>
 #include <QAbstractButton>

@@ -9,10 +9,10 @@
 // A crash names no step, but the seed is in the first lines of the output, and fewer steps narrow
 // the session down to the event that crashes.
 #include "app/windowsequence.h"
-#include "assets/picturebox.h"
 #include "puzzle/puzzle.h"
 #include "tests/support/support.h"
 #include "ui/crossword/cluebox.h"
+#include "ui/widgets/picturebox.h"
 
 #include <array>
 #include <functional>

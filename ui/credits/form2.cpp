@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/credits/form2.h"
 
-#include "assets/accessibility.h"
 #include "assets/fonts.h"
-#include "assets/picturebox.h"
 #include "assets/pictures.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
 #include "ui/credits/windowpin.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/picturebox.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/crossword/form1.h"
 
-#include "assets/accessibility.h"
 #include "assets/fonts.h"
-#include "assets/picturebox.h"
 #include "assets/pictures.h"
 #include "puzzle/checking.h"
 #include "puzzle/navigation.h"
@@ -15,6 +13,8 @@
 #include "ui/crossword/modalkeeper.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/picturebox.h"
 
 #include <algorithm>
 #include <limits>

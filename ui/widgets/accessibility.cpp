@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "assets/accessibility.h"
+#include "ui/widgets/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "assets/picturebox.h"
+#include "ui/widgets/picturebox.h"
 
-#include "assets/accessibility.h"
+#include "assets/scaling.h"
+#include "ui/widgets/accessibility.h"
 
 #include <QPainter>
 
@@ -77,9 +78,8 @@ void PictureBox::paintEvent(QPaintEvent*)
         // a small box stays smooth, and nothing is scaled a second time while drawing.
         const QSize size = devicePixels();
         if (m_scaled.isNull() || m_scaled.size() != size) {
-            m_scaled = m_scaledSource
-                ? m_scaledSource(size)
-                : picture().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaled
+                = m_scaledSource ? m_scaledSource(size) : Pictures::scaledToBox(picture(), size);
             m_scaled.setDevicePixelRatio(devicePixelRatioF());
         }
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
