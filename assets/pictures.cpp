@@ -46,7 +46,7 @@ QPixmap decode(const PictureList::Entry& entry)
     return QPixmap::fromImage(read(resource(entry), entry.format));
 }
 
-const PictureList::Entry* decorationEntry(int image)
+const PictureList::Decoration* decorationEntry(int image)
 {
     const int index = image - PictureList::FirstDecoration;
     if (index < 0 || index >= int(PictureList::Decorations.size()))
@@ -114,21 +114,21 @@ QPixmap wrongPicture()
 
 QPixmap decoration(int image)
 {
-    const PictureList::Entry* entry = decorationEntry(image);
-    return entry ? decode(*entry) : QPixmap();
+    const PictureList::Decoration* entry = decorationEntry(image);
+    return entry ? decode(entry->stored) : QPixmap();
 }
 
 QPixmap decoration(int image, QSize devicePixels)
 {
-    const PictureList::Entry* entry = decorationEntry(image);
+    const PictureList::Decoration* entry = decorationEntry(image);
     if (!entry)
         return {};
-    // The copy scaled ahead, named like the stored picture, serves only the size it was made for.
-    QImageReader scaledAhead(
-        QLatin1String(":/scaled/") + scaledAheadName(QLatin1String(entry->file)), "bmp");
+    // The copy scaled ahead serves only the size it was made for.
+    QImageReader scaledAhead(QLatin1String(":/scaled/") + QLatin1String(entry->scaledAhead), "bmp");
     if (scaledAhead.size() == devicePixels)
         return QPixmap::fromImage(scaledAhead.read());
-    return QPixmap::fromImage(scaledToBox(read(resource(*entry), entry->format), devicePixels));
+    return QPixmap::fromImage(
+        scaledToBox(read(resource(entry->stored), entry->stored.format), devicePixels));
 }
 
 QPixmap flag()

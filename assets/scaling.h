@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
 
 namespace Pictures {
 
@@ -14,13 +13,6 @@ namespace Pictures {
 template <typename Picture> Picture scaledToBox(const Picture& picture, QSize devicePixels)
 {
     return picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// The copy of a stored picture scaled ahead is a BMP named like it: image37.jpg gives image37.bmp
-// (assets/CMakeLists.txt lists the copies by the same rule).
-inline QString scaledAheadName(const QString& storedName)
-{
-    return storedName.left(storedName.lastIndexOf(u'.')) + QLatin1String(".bmp");
 }
 
 } // namespace Pictures

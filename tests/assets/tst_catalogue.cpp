@@ -5,8 +5,7 @@
 #include "assets/picturelist.h"
 #include "assets/pictures.h"
 #include "assets/scaling.h"
-#include "ui/crossword/decorations.h"
-#include "ui/twips.h"
+#include "puzzle/twips.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -76,8 +75,8 @@ void CatalogueTest::storedFormat_data()
     for (const PictureList::Entry& entry : PictureList::RightPictures)
         row(entry);
     row(PictureList::WrongPicture);
-    for (const PictureList::Entry& entry : PictureList::Decorations)
-        row(entry);
+    for (const PictureList::Decoration& decoration : PictureList::Decorations)
+        row(decoration.stored);
     row(PictureList::Flag);
 }
 
@@ -225,11 +224,13 @@ void CatalogueTest::decorationsScaledAhead_data()
     QTest::addColumn<int>("image");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("builtIn");
-    for (const Decorations::Placement& placement : Decorations::Placements) {
-        const QSize drawn = Twips::size(placement.width, placement.height);
-        QTest::addRow("image %d as drawn", placement.image) << placement.image << drawn << true;
-        QTest::addRow("image %d at scale 2", placement.image)
-            << placement.image << drawn * 2 << false;
+    for (int image = PictureList::FirstDecoration; image < PictureList::FirstDecoration + 3;
+         ++image) {
+        const PictureList::Decoration& decoration
+            = PictureList::Decorations.at(image - PictureList::FirstDecoration);
+        const QSize drawn = Twips::size(decoration.boxWidth, decoration.boxHeight);
+        QTest::addRow("image %d as drawn", image) << image << drawn << true;
+        QTest::addRow("image %d at scale 2", image) << image << drawn * 2 << false;
     }
 }
 
@@ -242,9 +243,9 @@ void CatalogueTest::decorationsScaledAhead()
     QFETCH(bool, builtIn);
     const QImage scaled = Pictures::decoration(image, size).toImage();
     QCOMPARE(scaled, Pictures::scaledToBox(Pictures::decoration(image).toImage(), size));
-    const QString stored
-        = QLatin1String(PictureList::Decorations.at(image - PictureList::FirstDecoration).file);
-    QImageReader ahead(QStringLiteral(":/scaled/") + Pictures::scaledAheadName(stored));
+    QImageReader ahead(QStringLiteral(":/scaled/")
+        + QLatin1String(
+            PictureList::Decorations.at(image - PictureList::FirstDecoration).scaledAhead));
     QCOMPARE(ahead.size() == size, builtIn);
 }
 

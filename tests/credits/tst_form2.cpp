@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "puzzle/twips.h"
 #include "tests/support/support.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
 #include "ui/credits/form2.h"
-#include "ui/twips.h"
 
 #include <QAccessible>
 #include <QCloseEvent>

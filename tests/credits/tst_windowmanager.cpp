@@ -4,11 +4,11 @@
 // where and as it was; keys typed faster than the window takes them land where they were typed
 // for; and the "GANASTES" box cannot get lost. Run through with-window-manager.sh, which starts
 // the server and the manager; skipped elsewhere.
+#include "puzzle/twips.h"
 #include "tests/support/support.h"
 #include "tests/support/xdo.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
-#include "ui/twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>

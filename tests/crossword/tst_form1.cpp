@@ -2,10 +2,10 @@
 // The crossword window driven as a player drives it: keys go to the window, which hands them to
 // the focused control after its key preview.
 #include "puzzle/puzzle.h"
+#include "puzzle/twips.h"
 #include "tests/support/support.h"
 #include "ui/crossword/cluebox.h"
 #include "ui/crossword/form1.h"
-#include "ui/twips.h"
 #include "ui/widgets/picturebox.h"
 
 #include <memory>

@@ -8,8 +8,8 @@
 // missing.
 //   tst_sway <the game> <golden references folder>
 #include "puzzle/puzzle.h"
+#include "puzzle/twips.h"
 #include "tests/support/imagecompare.h"
-#include "ui/twips.h"
 
 #include <cstdio>
 #include <QDir>

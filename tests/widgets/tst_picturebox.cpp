@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture control: whatever the picture's size, it fills the box inside the border exactly.
 // The suite runs this test at screen scale 1 and again at scale 2.
-#include "ui/twips.h"
+#include "puzzle/twips.h"
 #include "ui/widgets/picturebox.h"
 
 #include <QtTest>

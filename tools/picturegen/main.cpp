@@ -90,7 +90,7 @@ int main(int argc, char** argv)
         ok &= save(pictures, PictureList::RightPictures[word - 1], Drawing::rightPicture(word));
     ok &= save(pictures, PictureList::WrongPicture, Drawing::titleCard());
     for (int index = 0; index < int(PictureList::Decorations.size()); ++index)
-        ok &= save(pictures, PictureList::Decorations[index],
+        ok &= save(pictures, PictureList::Decorations[index].stored,
             Drawing::decoration(PictureList::FirstDecoration + index));
     ok &= save(pictures, PictureList::Flag, Drawing::flag());
 

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Scales each of the crossword window's decorations to the box the window draws it in on a screen
-// of scale 1, with the program's own scaler, and writes it without loss as a BMP named like the
-// stored picture. The build puts these copies into the program, so that such a screen shows the
+// Scales each of the crossword window's decorations to the box it is always shown in, on a screen
+// of scale 1, with the program's own scaler, and writes it without loss as the BMP the picture
+// list names. The build puts these copies into the program, so that such a screen shows the
 // decorations without decoding a JPEG or scaling anything.
 //   prescale <folder of the stored pictures> <output folder>
 #include "assets/picturelist.h"
 #include "assets/scaling.h"
-#include "ui/crossword/decorations.h"
-#include "ui/twips.h"
+#include "puzzle/twips.h"
 
 #include <cstdio>
 #include <QDir>
@@ -25,13 +24,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "prescale: cannot create %s\n", argv[2]);
         return 1;
     }
-    for (const Decorations::Placement& placement : Decorations::Placements) {
-        const QString file = QLatin1String(
-            PictureList::Decorations.at(placement.image - PictureList::FirstDecoration).file);
+    for (const PictureList::Decoration& decoration : PictureList::Decorations) {
+        const QString file = QLatin1String(decoration.stored.file);
         QImageReader reader(stored.filePath(file));
         const QImage picture = reader.read();
-        const QSize box = Twips::size(placement.width, placement.height);
-        const QString target = output.filePath(Pictures::scaledAheadName(file));
+        const QSize box = Twips::size(decoration.boxWidth, decoration.boxHeight);
+        const QString target = output.filePath(QLatin1String(decoration.scaledAhead));
         if (picture.isNull() || !Pictures::scaledToBox(picture, box).save(target, "bmp")) {
             std::fprintf(stderr, "prescale: cannot scale %s into %s: %s\n", qPrintable(file),
                 qPrintable(target), qPrintable(reader.errorString()));

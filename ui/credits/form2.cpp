@@ -3,11 +3,11 @@
 
 #include "assets/fonts.h"
 #include "assets/pictures.h"
+#include "puzzle/twips.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
 #include "ui/credits/windowpin.h"
 #include "ui/keys.h"
-#include "ui/twips.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/picturebox.h"
 

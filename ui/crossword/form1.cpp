@@ -6,13 +6,13 @@
 #include "puzzle/checking.h"
 #include "puzzle/navigation.h"
 #include "puzzle/puzzle.h"
+#include "puzzle/twips.h"
 #include "ui/crossword/cluebox.h"
 #include "ui/crossword/clueframe.h"
-#include "ui/crossword/decorations.h"
+#include "ui/crossword/layout.h"
 #include "ui/crossword/menubarstyle.h"
-#include "ui/crossword/modalkeeper.h"
+#include "ui/crossword/messagebox.h"
 #include "ui/keys.h"
-#include "ui/twips.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/picturebox.h"
 
@@ -21,15 +21,11 @@
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
 #include <QStyleHints>
 
 namespace {
@@ -46,26 +42,6 @@ const QColor DarkRed(192, 0, 0);
 // second. Past this many characters the layouts would keep an idle program busy, so the cursor of
 // such a cell holds still while the cell has the focus.
 constexpr qsizetype SteadyCursorLength = 10000;
-
-// Indicators: words 1-6 down the left edge, words 7-12 down the right edge.
-constexpr int IndicatorSize = 495;
-constexpr int IndicatorTop = 120;
-constexpr int IndicatorStep = 600;
-constexpr int LeftIndicatorColumn = 120;
-constexpr int RightIndicatorColumn = 8160;
-
-struct ClueBoxPlace {
-    int top;
-    int width;
-    int height;
-};
-
-// Clue boxes inside their lists, box N at entry N-1: odd boxes in Frame1, even ones in Frame2.
-constexpr int ClueBoxLeft = 120;
-constexpr std::array<ClueBoxPlace, Puzzle::WordCount> ClueBoxPlaces {
-    {{240, 3615, 315}, {240, 3735, 225}, {600, 3615, 195}, {480, 3735, 435}, {840, 3615, 195},
-        {960, 3735, 315}, {1080, 3615, 195}, {1200, 3735, 315}, {1440, 3615, 195},
-        {1560, 3735, 315}, {1680, 3615, 435}, {1920, 3735, 195}}};
 
 // The window was drawn at 96 dots per inch, where its twips become whole pixels. Its fonts are
 // held at the pixel size they had there, so text keeps its size relative to the boxes whatever
@@ -135,7 +111,7 @@ Form1::Form1(QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips::size(8700, 6660));
+    client->setFixedSize(Twips::size(Layout::ClientWidth, Layout::ClientHeight));
     client->setAutoFillBackground(true);
     // Screen readers see the controls on show: the hidden picture holders and labels are left out.
     Accessibility::setRole(client, QAccessible::Client);
@@ -175,17 +151,14 @@ void Form1::buildPictures(QWidget* client)
             *wrong = Pictures::wrongPicture();
         return *wrong;
     };
-    for (int image = 1; image <= 39; ++image) {
+    for (int image = 1; image <= int(m_images.size()); ++image) {
         auto* box = new PictureBox(client);
         box->setObjectName(QStringLiteral("Image%1").arg(image));
         m_images.at(image - 1) = box;
     }
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
         const Puzzle::PictureSlots slots = Puzzle::pictureSlots(word);
-        const bool leftColumn = word <= 6;
-        const int row = (word - 1) % 6;
-        const QRect box = Twips::rect(leftColumn ? LeftIndicatorColumn : RightIndicatorColumn,
-            IndicatorTop + IndicatorStep * row, IndicatorSize, IndicatorSize);
+        const QRect box = Layout::indicator(word).pixels();
 
         PictureBox* indicator = m_images.at(slots.indicator - 1);
         indicator->setGeometry(box);
@@ -202,14 +175,12 @@ void Form1::buildPictures(QWidget* client)
         wrongHolder->hide();
         nameIndicator(slots.indicator);
     }
-    for (const Decorations::Placement& placement : Decorations::Placements) {
-        PictureBox* decoration = m_images.at(placement.image - 1);
-        decoration->setGeometry(
-            Twips::rect(placement.left, placement.top, placement.width, placement.height));
+    for (int image = PictureList::FirstDecoration; image <= int(m_images.size()); ++image) {
+        PictureBox* decoration = m_images.at(image - 1);
+        decoration->setGeometry(Layout::decoration(image).pixels());
         // Kept only at the size it is drawn.
-        decoration->setScaledPictureSource([image = placement.image](QSize devicePixels) {
-            return Pictures::decoration(image, devicePixels);
-        });
+        decoration->setScaledPictureSource(
+            [image](QSize devicePixels) { return Pictures::decoration(image, devicePixels); });
         decoration->setAccessibleName(QStringLiteral("Fotografía"));
     }
 }
@@ -234,8 +205,8 @@ void Form1::buildLabels(QWidget* client)
               label->hide();
               return label;
           };
-    m_label1 = makeLabel("Label1", "MUY BIEN", Twips::rect(1920, 840, 1095, 375), DarkBlue);
-    m_label2 = makeLabel("Label2", "MUY MAL", Twips::rect(1920, 1200, 1095, 255), DarkRed);
+    m_label1 = makeLabel("Label1", "MUY BIEN", Layout::Label1.pixels(), DarkBlue);
+    m_label2 = makeLabel("Label2", "MUY MAL", Layout::Label2.pixels(), DarkRed);
 }
 
 void Form1::buildCells(QWidget* client)
@@ -266,12 +237,12 @@ void Form1::buildClueLists(QWidget* client)
     m_frames[0]
         = new ClueFrame(QStringLiteral("*********** VERTICALES *************"), DarkBlue, client);
     m_frames[0]->setObjectName(QStringLiteral("Frame1"));
-    m_frames[0]->setGeometry(Twips::rect(120, 4440, 3855, 2175));
+    m_frames[0]->setGeometry(Layout::Frame1.pixels());
     m_frames[0]->setAccessibleName(QStringLiteral("Pistas verticales"));
     m_frames[1]
         = new ClueFrame(QStringLiteral("*********** HORIZONTALES **************"), DarkRed, client);
     m_frames[1]->setObjectName(QStringLiteral("Frame2"));
-    m_frames[1]->setGeometry(Twips::rect(4560, 4440, 3975, 2175));
+    m_frames[1]->setGeometry(Layout::Frame2.pixels());
     m_frames[1]->setAccessibleName(QStringLiteral("Pistas horizontales"));
     for (ClueFrame* frame : m_frames)
         frame->setFont(captionFont);
@@ -289,8 +260,9 @@ void Form1::buildClueLists(QWidget* client)
             = m_frames.at(Puzzle::clueListOf(word) == Puzzle::ClueList::Frame1 ? 0 : 1);
         auto* box = new ClueBox(Puzzle::clue(word), frame);
         box->setObjectName(QStringLiteral("Check%1").arg(word));
-        const ClueBoxPlace& place = ClueBoxPlaces.at(word - 1);
-        box->setGeometry(Twips::rect(ClueBoxLeft, place.top, place.width, place.height));
+        box->setGeometry(Layout::ClueBoxes.at(word - 1).pixels());
+        // A box whose lower part the next box of its list covers draws only in the part left open.
+        box->setOpenHeight(Twips::toPixels(Layout::openHeight(word)));
         box->setFont(clueFont);
         setColor(box, QPalette::WindowText, captionColor);
         box->setAccessibleName(QStringLiteral("Pista de la palabra %1, %2: %3")
@@ -302,18 +274,6 @@ void Form1::buildClueLists(QWidget* client)
         connect(box, &QAbstractButton::clicked, this, handlers.at(word - 1));
         m_boxes.at(word - 1) = box;
         m_tabOrder.append(box);
-    }
-
-    // A box whose lower part the next box of its list covers draws only in the part left open.
-    for (int word = 1; word <= Puzzle::WordCount; ++word) {
-        const ClueBoxPlace& place = ClueBoxPlaces.at(word - 1);
-        int open = place.height;
-        for (int other = 1; other <= Puzzle::WordCount; ++other) {
-            const ClueBoxPlace& below = ClueBoxPlaces.at(other - 1);
-            if (Puzzle::clueListOf(other) == Puzzle::clueListOf(word) && below.top > place.top)
-                open = std::min(open, below.top - place.top);
-        }
-        m_boxes.at(word - 1)->setOpenHeight(Twips::toPixels(open));
     }
 }
 
@@ -333,56 +293,6 @@ void Form1::buildMenu()
 Outcome Form1::checkClick(int word)
 {
     return guarded([&] { return Puzzle::CheckClick(word, *this); });
-}
-
-// A click handler has nobody to report a failure to but Qt, which has no use for it.
-void Form1::Check1_Click()
-{
-    static_cast<void>(checkClick(1));
-}
-void Form1::Check2_Click()
-{
-    static_cast<void>(checkClick(2));
-}
-void Form1::Check3_Click()
-{
-    static_cast<void>(checkClick(3));
-}
-void Form1::Check4_Click()
-{
-    static_cast<void>(checkClick(4));
-}
-void Form1::Check5_Click()
-{
-    static_cast<void>(checkClick(5));
-}
-void Form1::Check6_Click()
-{
-    static_cast<void>(checkClick(6));
-}
-void Form1::Check7_Click()
-{
-    static_cast<void>(checkClick(7));
-}
-void Form1::Check8_Click()
-{
-    static_cast<void>(checkClick(8));
-}
-void Form1::Check9_Click()
-{
-    static_cast<void>(checkClick(9));
-}
-void Form1::Check10_Click()
-{
-    static_cast<void>(checkClick(10));
-}
-void Form1::Check11_Click()
-{
-    static_cast<void>(checkClick(11));
-}
-void Form1::Check12_Click()
-{
-    static_cast<void>(checkClick(12));
 }
 
 void Form1::mnuautor_Click()
@@ -541,31 +451,7 @@ void Form1::nameIndicator(int image)
 
 Outcome Form1::ShowMessage(const QString& text)
 {
-    // Held through a guard: the box dies with this window, should the window go first.
-    QPointer<QMessageBox> box = new QMessageBox(
-        QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("message"));
-    ModalKeeper::keep(box, this);
-    for (QAbstractButton* button : box->buttons())
-        button->setIcon(QIcon());
-    // Wide enough for the window manager to show the whole title in the box's frame.
-    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
-        QFont titleFont = box->font();
-        titleFont.setBold(true);
-        const QFontMetrics metrics(titleFont);
-        const int titleRoom = metrics.horizontalAdvance(box->windowTitle()) + 6 * metrics.height();
-        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-            grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    // Modal to the whole program until the player dismisses it. It waits in a loop of its own
-    // rather than exec(), which would end should the keeper show the box afresh.
-    box->setWindowModality(Qt::ApplicationModal);
-    QEventLoop dismissed;
-    connect(box, &QDialog::finished, &dismissed, &QEventLoop::quit);
-    connect(box, &QObject::destroyed, &dismissed, &QEventLoop::quit);
-    box->show();
-    dismissed.exec(QEventLoop::DialogExec);
-    delete box.data();
+    Message::show(this, text);
     return Outcome::Done;
 }
 

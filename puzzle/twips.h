@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screen measures of the game are written in twips (1440 per inch). This is the one place where
-// they turn into Qt's logical pixels; Qt scales logical pixels for high-density screens.
+// Screen measures of the game are written in twips (1440 per inch): the grid's cells here, the
+// windows' controls and the boxes the pictures are shown in. This is the one place where they turn
+// into Qt's logical pixels; Qt scales logical pixels for high-density screens.
 #pragma once
 
 #include <QRect>

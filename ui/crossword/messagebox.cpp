@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/crossword/messagebox.h"
+
+#include "ui/queuedcall.h"
+
+#include <QAbstractButton>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace Message {
+
+namespace {
+
+// Brings the box back over the window it blocks; belongs to the box.
+class Keeper : public QObject {
+public:
+    Keeper(QWidget* box, QWidget* blocked)
+        : QObject(box)
+        , m_box(box)
+    {
+        // Qt forgets a filter that is gone.
+        box->installEventFilter(this);
+        blocked->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_box) {
+            if (event->type() == QEvent::WindowStateChange && m_box->isMinimized())
+                m_bringBack.request();
+            else if (event->type() == QEvent::WindowActivate)
+                m_reshown = false;
+        } else if (event->type() == QEvent::WindowActivate && m_box->isVisible() && !m_reshown) {
+            m_bringBack.request();
+        }
+        return false;
+    }
+
+private:
+    void bringBack()
+    {
+        if ((!m_box->isVisible() && !m_box->isMinimized()) || m_box->isActiveWindow())
+            return;
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            m_reshown = true;
+            m_box->hide();
+            m_box->show();
+            return;
+        }
+        if (m_box->isMinimized())
+            m_box->showNormal();
+        m_box->raise();
+        m_box->activateWindow();
+    }
+
+    QWidget* m_box;
+    // Shown afresh and not yet given the focus: meanwhile the compositor may hand the focus to the
+    // blocked window, which is no reason to show the box once more.
+    bool m_reshown = false;
+    // Made once the window system's event is over.
+    QueuedCall m_bringBack {this, [this] { bringBack(); }};
+};
+
+} // namespace
+
+void show(QWidget* window, const QString& text)
+{
+    // Held through a guard: the box dies with its window, should the window go first.
+    QPointer<QMessageBox> box = new QMessageBox(
+        QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, window);
+    box->setObjectName(QStringLiteral("message"));
+    // A frame with a title and a close button, without minimise and maximise buttons.
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    new Keeper(box, window);
+    for (QAbstractButton* button : box->buttons())
+        button->setIcon(QIcon());
+    // Wide enough for the window manager to show the whole title in the box's frame.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        const int titleRoom = metrics.horizontalAdvance(box->windowTitle()) + 6 * metrics.height();
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    // It waits in a loop of its own rather than in exec(), which would end should the box be
+    // shown afresh.
+    box->setWindowModality(Qt::ApplicationModal);
+    QEventLoop dismissed;
+    QObject::connect(box, &QDialog::finished, &dismissed, &QEventLoop::quit);
+    QObject::connect(box, &QObject::destroyed, &dismissed, &QEventLoop::quit);
+    box->show();
+    dismissed.exec(QEventLoop::DialogExec);
+    delete box.data();
+}
+
+} // namespace Message
