@@ -60,6 +60,17 @@ if(UNIX AND NOT APPLE)
     endif()
 
     install(FILES "${docs}/copyright" "${docs}/changelog.gz" DESTINATION "${TELMARONDA_DOCDIR}")
+
+    # The icon in every size it is drawn in, called after the application id.
+    file(GLOB icon_sizes LIST_DIRECTORIES true RELATIVE "${PROJECT_SOURCE_DIR}/assets/icons/hicolor"
+        "${PROJECT_SOURCE_DIR}/assets/icons/hicolor/*")
+    foreach(size IN LISTS icon_sizes)
+        set(icon "${PROJECT_SOURCE_DIR}/assets/icons/hicolor/${size}/apps/telmaronda.png")
+        if(EXISTS "${icon}")
+            install(FILES "${icon}" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
+                RENAME ${TELMARONDA_APP_ID}.png)
+        endif()
+    endforeach()
     install(FILES "${docs}/${TELMARONDA_EXE_NAME}.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 endif()
 

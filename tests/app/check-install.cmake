@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that desktops find the program there: the
-# binary, the desktop entry, the metainfo and the icon in every size, all under one name.
+# binary, the desktop entry, the metainfo and the icon in every size, all under one name. With
+# VALIDATE, it checks the installed desktop entry with that validator instead.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(
     COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -13,6 +14,16 @@ endif()
 
 set(desktop "${PREFIX}/share/applications/${APP_ID}.desktop")
 set(metainfo "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml")
+
+# With VALIDATE, only the installed desktop entry is checked, by desktop-file-validate.
+if(VALIDATE)
+    execute_process(COMMAND "${VALIDATE}" "${desktop}" RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${desktop} is not a valid desktop entry")
+    endif()
+    return()
+endif()
+
 foreach(file IN ITEMS "${PREFIX}/${EXE}" "${desktop}" "${metainfo}")
     if(NOT EXISTS "${file}")
         message(FATAL_ERROR "not installed: ${file}")

@@ -2,7 +2,7 @@
 # Compiles the program's .rc file and checks the version block inside the result.
 file(REMOVE "${OUTPUT}")
 execute_process(
-    COMMAND "${WINDRES}" -I "${ICON_DIR}" -O res -i "${RC_FILE}" -o "${OUTPUT}"
+    COMMAND "${WINDRES}" -O res -i "${RC_FILE}" -o "${OUTPUT}"
     RESULT_VARIABLE result
     ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT EXISTS "${OUTPUT}")

@@ -83,10 +83,12 @@ private Q_SLOTS:
 private:
     QProcessEnvironment clientEnvironment() const;
     QByteArray run(const QString& program, const QStringList& arguments);
-    // Keys typed by a virtual keyboard; the first moments go to its arrival at the seat.
+    // Keys typed by a virtual keyboard, at a typist's pace; the first moments go to its arrival at
+    // the seat.
     bool type(const QStringList& keys)
     {
-        QStringList arguments {QStringLiteral("-s"), QStringLiteral("300")};
+        QStringList arguments {QStringLiteral("-d"), QStringLiteral("60"), QStringLiteral("-s"),
+            QStringLiteral("300")};
         for (const QString& key : keys)
             arguments << QStringLiteral("-k") << key;
         return !run(QStringLiteral("wtype"),
@@ -261,7 +263,13 @@ void TestSway::creditsFloatAtTheirSize()
 void TestSway::salirEnds()
 {
     QVERIFY(type({QStringLiteral("Alt_L"), QStringLiteral("Return")}));
-    QVERIFY(m_game.waitForFinished(10000));
+    if (!m_game.waitForFinished(10000)) {
+        QFile shot(m_runtime.filePath(QStringLiteral("salir.png")));
+        shot.open(QIODevice::WriteOnly);
+        shot.write(run(QStringLiteral("grim"), {QStringLiteral("-")}));
+        m_runtime.setAutoRemove(false);
+        QFAIL(qPrintable(QStringLiteral("still running: %1").arg(shot.fileName())));
+    }
     QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_game.exitCode(), 0);
 }
