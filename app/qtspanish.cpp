@@ -4,12 +4,11 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-bool installQtSpanish(QCoreApplication& app)
+void installQtSpanish(QCoreApplication& app)
 {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral(":/translations/qtbase_es.qm"))) {
+    if (translator->load(QStringLiteral(":/translations/qtbase_es.qm")))
+        QCoreApplication::installTranslator(translator);
+    else
         delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
 }

@@ -6,5 +6,6 @@
 
 class QCoreApplication;
 
-// Loads Qt's built-in Spanish translation into the application; false if it could not be read.
-bool installQtSpanish(QCoreApplication& app);
+// Loads Qt's built-in Spanish translation into the application. Without it, Qt's texts stay in
+// English.
+void installQtSpanish(QCoreApplication& app);

@@ -32,7 +32,7 @@ Form1* WindowSequence::showForm1()
         // Closing the crossword window through its frame unloads it.
         m_form1->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_form1, &Form1::autorRequested, this, &WindowSequence::mnuautor_Click);
-        connect(m_form1, &QObject::destroyed, this, &WindowSequence::scheduleEndCheck);
+        connect(m_form1, &QObject::destroyed, this, [this] { m_endCheck.request(); });
     }
     m_form1->show();
     return m_form1;
@@ -44,7 +44,7 @@ Form2* WindowSequence::showForm2()
         m_form2 = new Form2(m_clock);
         connect(m_form2, &Form2::unloaded, this, [this] {
             m_form2 = nullptr;
-            scheduleEndCheck();
+            m_endCheck.request();
         });
         connect(m_form2, &Form2::crosswordRequested, this, &WindowSequence::showForm1);
     }
@@ -72,17 +72,8 @@ void WindowSequence::unloadForm1()
     crossword->deleteLater();
 }
 
-void WindowSequence::scheduleEndCheck()
-{
-    if (m_endCheckPending)
-        return;
-    m_endCheckPending = true;
-    QMetaObject::invokeMethod(this, &WindowSequence::endIfNoWindow, Qt::QueuedConnection);
-}
-
 void WindowSequence::endIfNoWindow()
 {
-    m_endCheckPending = false;
     if (!m_form1 && !m_form2)
         Q_EMIT finished();
 }

@@ -10,6 +10,7 @@
 #include "ui/credits/clock.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
+#include "ui/queuedcall.h"
 
 #include <memory>
 #include <QObject>
@@ -42,13 +43,13 @@ Q_SIGNALS:
 
 private:
     void unloadForm1();
-    void scheduleEndCheck();
     void endIfNoWindow();
 
     std::shared_ptr<const Clock> m_clock;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;
-    bool m_endCheckPending = false;
+    // Once the handler that unloaded a window has returned.
+    QueuedCall m_endCheck {this, [this] { endIfNoWindow(); }};
 };
 
 // Application-wide settings: the program's name and icon, Qt's own texts in Spanish, its own font,

@@ -212,8 +212,9 @@ private Q_SLOTS:
         QVERIFY(timer->isActive());
         QCOMPARE(m_form->StartTime(), 1000.0);
         QSignalSpy ticks(timer, &QTimer::timeout);
+        QSignalSpy unloaded(m_form.data(), &Form2::unloaded);
         QVERIFY(ticks.wait(1000));
-        QVERIFY(!m_form->isUnloaded()); // ticks before the five seconds change nothing
+        QCOMPARE(unloaded.count(), 0); // ticks before the five seconds change nothing
     }
 
     void fiveSecondCheck_data()
@@ -276,7 +277,6 @@ private Q_SLOTS:
         const auto clock = Clock::monotonic();
         const double first = clock->seconds();
         QTRY_VERIFY(clock->seconds() > first);
-        QCOMPARE(QElapsedTimer::clockType(), QElapsedTimer::MonotonicClock);
     }
 
     void userInputChangesNothing()

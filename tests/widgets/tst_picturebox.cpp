@@ -115,14 +115,12 @@ void PictureBoxTest::sourceDecodedWhenFirstNeeded()
     box.setBordered(true);
     box.setPictureSource(source);
     QCOMPARE(decodings, 0);
-    QVERIFY(!box.isDecoded());
 
     // Drawing decodes once, whatever the number of frames, and gives the pixels of the picture,
     // which is then handed on as one pixmap.
     const QImage shownOnce = shown(box);
     const QImage shownAgain = shown(box);
     QCOMPARE(decodings, 1);
-    QVERIFY(box.isDecoded());
     PictureBox given;
     given.setGeometry(box.geometry());
     given.setBordered(true);
@@ -142,7 +140,7 @@ void PictureBoxTest::scaledSourceAskedOncePerSize()
         return twoBands(devicePixels);
     });
     box.setGeometry(Twips::rect(0, 0, 495, 360));
-    QVERIFY(!box.isDecoded());
+    QVERIFY(asked.isEmpty());
     const QImage first = shown(box);
     shown(box);
     box.resize(Twips::size(360, 495));
@@ -160,7 +158,6 @@ void PictureBoxTest::scaledSourceAskedOncePerSize()
     };
     QCOMPARE(first, given(expected.first()));
     QCOMPARE(resized, given(expected.last()));
-    QVERIFY(box.isDecoded());
 }
 
 QTEST_MAIN(PictureBoxTest)

@@ -20,6 +20,9 @@ inline constexpr std::u16string_view Address = u"http://www.example.org/telmaron
 inline constexpr std::u16string_view RightsPhrase = u" Derechos res. 2005";
 inline constexpr char16_t RightsSymbol = u'\u00A9';
 
+// The window was laid out for texts of these very lengths: the runs of blanks that put the credits
+// block's heading, name and date on lines of their own, and the widths of the centred labels, were
+// measured against them.
 static_assert(Author.size() == 16);
 static_assert(Dedication.size() == 37);
 static_assert(Address.size() + 4 == 43);

@@ -160,8 +160,7 @@ void Form2::Timer1_Timer()
 
 void Form2::Form_KeyPress(quint16& keyAscii)
 {
-    const bool closeVisible = !m_imgSalir->isHidden();
-    if (keyAscii == Puzzle::KeyCode::Escape && closeVisible)
+    if (keyAscii == Puzzle::KeyCode::Escape)
         imgSalir_Click();
 }
 

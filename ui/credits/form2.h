@@ -38,7 +38,6 @@ public:
 
     // Hides the window, stops its timer and deletes it once control returns to the event loop.
     void unload();
-    bool isUnloaded() const { return m_unloaded; }
 
 Q_SIGNALS:
     // The window has been unloaded and is on its way out.

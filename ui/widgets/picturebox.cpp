@@ -43,20 +43,10 @@ void PictureBox::setScaledPictureSource(std::function<QPixmap(QSize)> source)
     m_scaledSource = std::move(source);
 }
 
-bool PictureBox::isDecoded() const
-{
-    return !m_picture.isNull() || !m_scaled.isNull();
-}
-
 void PictureBox::setBordered(bool bordered)
 {
     m_bordered = bordered;
     update();
-}
-
-bool PictureBox::isBordered() const
-{
-    return m_bordered;
 }
 
 QRect PictureBox::pictureRect() const

@@ -25,12 +25,9 @@ public:
     // already scaled to the box in device pixels when the box is first drawn, and again should
     // the box change size.
     void setScaledPictureSource(std::function<QPixmap(QSize devicePixels)> source);
-    // Whether the box holds a decoded picture, as opposed to only a source.
-    bool isDecoded() const;
 
     // A fixed single border, one pixel wide, drawn inside the box.
     void setBordered(bool bordered);
-    bool isBordered() const;
 
     // The rectangle the picture is stretched into.
     QRect pictureRect() const;
