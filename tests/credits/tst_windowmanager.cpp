@@ -95,8 +95,10 @@ private Q_SLOTS:
         watch.positions.clear();
         QVERIFY(Xdo::succeeds(
             {QStringLiteral("windowsize"), id, QStringLiteral("900"), QStringLiteral("700")}));
-        const QPoint title(form->frameGeometry().center().x(),
-            (form->frameGeometry().top() + form->geometry().top()) / 2);
+        QMargins extents;
+        QTRY_VERIFY(!(extents = Xdo::frameExtents(id)).isNull());
+        const QPoint title(
+            form->geometry().center().x(), form->geometry().top() - extents.top() / 2);
         QVERIFY(Xdo::succeeds(
             {QStringLiteral("mousemove"), QString::number(title.x()), QString::number(title.y()),
                 QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
@@ -129,8 +131,8 @@ private Q_SLOTS:
                 QString(QLatin1Char(letterOf(n))));
     }
 
-    // The "GANASTES" box asked to minimise, then the blocked crossword clicked; the crossword
-    // minimised, then brought back as a taskbar does: each time the box is on top with the
+    // The blocked crossword clicked, the "GANASTES" box minimised with its frame's button, the
+    // crossword minimised and brought back as a taskbar does: each time the box is on top with the
     // keyboard focus, and Return dismisses it.
     void messageBoxCannotGetLost()
     {
@@ -142,22 +144,34 @@ private Q_SLOTS:
             QWidget* box = QApplication::activeModalWidget();
             QVERIFY(box);
             QVERIFY(QTest::qWaitForWindowActive(box));
-            QVERIFY(
-                Xdo::succeeds({QStringLiteral("windowminimize"), QString::number(box->winId())}));
+            const QString boxId = QString::number(box->winId());
+            const auto active = [] { return Xdo::run({QStringLiteral("getactivewindow")}); };
+            // The blocked crossword clicked.
             const QPoint cell
                 = form.mapToGlobal(control(&form, QStringLiteral("Text40"))->geometry().center());
             QVERIFY(Xdo::succeeds({QStringLiteral("mousemove"), QString::number(cell.x()),
                 QString::number(cell.y()), QStringLiteral("click"), QStringLiteral("1")}));
-            QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());
-            QTRY_COMPARE(
-                Xdo::run({QStringLiteral("getactivewindow")}), QString::number(box->winId()));
+            QTRY_COMPARE(active(), boxId);
+            QTRY_VERIFY(box->isActiveWindow());
+            // openbox gives every frame a minimise button, whatever the window asks for, and
+            // minimises the crossword with the box.
+            WindowWatch watch(box);
+            QMargins extents;
+            QTRY_VERIFY(!(extents = Xdo::frameExtents(boxId)).isNull());
+            const QRect frame = box->geometry().marginsAdded(extents);
+            const QPoint minimise(frame.right() - 44, frame.top() + extents.top() / 2);
+            QVERIFY(Xdo::succeeds({QStringLiteral("mousemove"), QString::number(minimise.x()),
+                QString::number(minimise.y()), QStringLiteral("click"), QStringLiteral("1")}));
+            QTRY_COMPARE(watch.minimised, 1);
+            QTRY_VERIFY(!box->isMinimized() && !form.isMinimized());
+            QTRY_COMPARE(active(), boxId);
+            QTRY_VERIFY(box->isActiveWindow());
             // The crossword minimised with its box, then brought back as a taskbar does.
             const QString crossword = QString::number(form.winId());
             QVERIFY(Xdo::succeeds({QStringLiteral("windowminimize"), crossword}));
             QVERIFY(Xdo::succeeds({QStringLiteral("windowactivate"), crossword}));
+            QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());
-            QTRY_COMPARE(
-                Xdo::run({QStringLiteral("getactivewindow")}), QString::number(box->winId()));
             QVERIFY(Xdo::succeeds({QStringLiteral("key"), QStringLiteral("Return")}));
             QTRY_VERIFY(!box->isVisible());
             dismissed = true;

@@ -16,7 +16,9 @@ openbox_pid=
 trap 'kill $openbox_pid $server 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
-openbox --sm-disable >/dev/null 2>&1 &
+# The window manager draws its title bars with the machine's own fonts: the tests' font
+# configuration has none, which would leave the title bars without text or buttons.
+env -u FONTCONFIG_FILE openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!
 # openbox has taken over once the root window names it.
 for _ in $(seq 100); do

@@ -62,4 +62,20 @@ QRect geometry(const QString& window)
     return rect;
 }
 
+QMargins frameExtents(const QString& window)
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+        {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")});
+    if (!xprop.waitForFinished(10000))
+        return {};
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const QStringList values = QString::fromLatin1(xprop.readAllStandardOutput())
+                                   .section(QLatin1Char('='), 1)
+                                   .split(QLatin1Char(','));
+    if (values.size() != 4)
+        return {};
+    return QMargins(values[0].toInt(), values[2].toInt(), values[1].toInt(), values[3].toInt());
+}
+
 } // namespace Xdo

@@ -3,6 +3,7 @@
 // windows by their titles.
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QStringList>
 
@@ -20,5 +21,9 @@ QString windowNamed(const QString& title);
 
 // A window's client area on the screen: where the window's own drawing starts and its size.
 QRect geometry(const QString& window);
+
+// The frame the window manager has put round a window (xprop's _NET_FRAME_EXTENTS); null until the
+// window manager has told.
+QMargins frameExtents(const QString& window);
 
 } // namespace Xdo

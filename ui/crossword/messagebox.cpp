@@ -30,7 +30,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_box) {
-            if (event->type() == QEvent::WindowStateChange && m_box->isMinimized())
+            // Minimised, it is shown again; shown again, it takes the focus.
+            if (event->type() == QEvent::WindowStateChange)
                 m_bringBack.request();
             else if (event->type() == QEvent::WindowActivate)
                 m_reshown = false;
@@ -43,7 +44,10 @@ protected:
 private:
     void bringBack()
     {
-        if ((!m_box->isVisible() && !m_box->isMinimized()) || m_box->isActiveWindow())
+        if (!m_box->isVisible() && !m_box->isMinimized())
+            return;
+        // Qt may still count a box the window manager has just minimised as the active window.
+        if (m_box->isActiveWindow() && !m_box->isMinimized())
             return;
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
             m_reshown = true;
@@ -51,8 +55,10 @@ private:
             m_box->show();
             return;
         }
-        if (m_box->isMinimized())
+        if (m_box->isMinimized()) {
             m_box->showNormal();
+            return;
+        }
         m_box->raise();
         m_box->activateWindow();
     }
