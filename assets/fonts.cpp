@@ -9,11 +9,11 @@ namespace Fonts {
 
 namespace {
 
-// The families of the bundled files; the originals come first where a machine has them.
-const QLatin1String RoundedOriginal("Arial Rounded MT Bold");
-const QLatin1String RoundedBundled("Quicksand");
-const QLatin1String SansOriginal("MS Sans Serif");
-const QLatin1String SansBundled("Liberation Sans");
+// The families of the bundled files. They are asked for alone: a machine that has the original
+// faces (Windows has "MS Sans Serif") would otherwise set the captions in other widths and break
+// them into other lines.
+const QLatin1String Rounded("Quicksand");
+const QLatin1String Sans("Liberation Sans");
 
 // One bundled font file, handed to Qt the first time it is needed and never again.
 class BundledFace {
@@ -28,14 +28,11 @@ public:
         if (m_added || !QGuiApplication::instance())
             return;
         m_added = true;
-        // Hand Qt the built-in bytes themselves rather than a copy.
+        // Hand Qt the built-in bytes themselves rather than a copy: the fonts are stored
+        // uncompressed (assets/CMakeLists.txt).
         const QResource resource {QString(m_path)};
-        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
-            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-                reinterpret_cast<const char*>(resource.data()), resource.size()));
-            return;
-        }
-        QFontDatabase::addApplicationFont(QString(m_path));
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(resource.data()), resource.size()));
     }
 
 private:
@@ -47,10 +44,9 @@ BundledFace quicksandBold(QLatin1String(":/fonts/Quicksand-Bold.ttf"));
 BundledFace liberationSans(QLatin1String(":/fonts/LiberationSans-Regular.ttf"));
 BundledFace liberationSansBold(QLatin1String(":/fonts/LiberationSans-Bold.ttf"));
 
-QFont font(QStringList families, qreal points, QFont::Weight weight)
+QFont font(const QString& family, qreal points, QFont::Weight weight)
 {
-    QFont result;
-    result.setFamilies(families);
+    QFont result(family);
     result.setPointSizeF(points);
     result.setWeight(weight);
     // The same glyphs on every platform plug-in: light vertical hinting, greyscale edges.
@@ -65,7 +61,7 @@ QFont font(QStringList families, qreal points, QFont::Weight weight)
 QFont rounded(qreal points, QFont::Weight weight)
 {
     quicksandBold.require();
-    return font({RoundedOriginal, RoundedBundled}, points, weight);
+    return font(Rounded, points, weight);
 }
 
 QFont sansSerif(qreal points, QFont::Weight weight)
@@ -75,7 +71,7 @@ QFont sansSerif(qreal points, QFont::Weight weight)
     liberationSans.require();
     if (weight > QFont::Normal)
         liberationSansBold.require();
-    return font({SansOriginal, SansBundled}, points, weight);
+    return font(Sans, points, weight);
 }
 
 } // namespace Fonts

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Licences, documentation and packages of the game.
 #   Linux:   cpack -G DEB (or cpack --preset release) makes telmaronda_<version>_<arch>.deb
-#   Windows: cpack -G ZIP makes a folder with TELMARONDA.exe and the Qt libraries it needs
+#   Windows: cpack -G ZIP makes telmaronda-<version>-windows-x64.zip, a folder with the
+#            self-contained TELMARONDA.exe, the licences and LEEME.txt (tools/setup.sh windows)
 include(GNUInstallDirs)
 
 # Installing and packaging take the build as it is, so that a package needs only the program and
@@ -11,10 +12,14 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(TELMARONDA_MAINTAINER "The ${PROJECT_NAME} developers <telmaronda@users.noreply.github.com>")
 
 # The program's licence and the bundled fonts' licences, side by side.
-if(UNIX AND NOT APPLE)
-    set(TELMARONDA_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/${TELMARONDA_EXE_NAME}")
+if(WIN32)
+    set(TELMARONDA_DOCDIR .)
+    # What a player who opens the folder reads first, in Spanish.
+    configure_file(packaging/LEEME.txt.in "${PROJECT_BINARY_DIR}/packaging/LEEME.txt" @ONLY
+        NEWLINE_STYLE CRLF)
+    install(FILES "${PROJECT_BINARY_DIR}/packaging/LEEME.txt" DESTINATION .)
 else()
-    set(TELMARONDA_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc")
+    set(TELMARONDA_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/${TELMARONDA_EXE_NAME}")
 endif()
 install(FILES
     "${PROJECT_SOURCE_DIR}/LICENSE"
@@ -74,20 +79,6 @@ if(UNIX AND NOT APPLE)
     install(FILES "${docs}/${TELMARONDA_EXE_NAME}.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 endif()
 
-if(WIN32)
-    # windeployqt puts the Qt libraries and plug-ins the program needs beside it.
-    # Qt 6.4 names the output FILENAME_VARIABLE, Qt 6.5 and later OUTPUT_SCRIPT.
-    if(Qt6_VERSION VERSION_LESS 6.5)
-        set(script_keyword FILENAME_VARIABLE)
-    else()
-        set(script_keyword OUTPUT_SCRIPT)
-    endif()
-    qt_generate_deploy_app_script(TARGET ${PROJECT_NAME}
-        ${script_keyword} deploy_script
-        NO_UNSUPPORTED_PLATFORM_ERROR)
-    install(SCRIPT "${deploy_script}")
-endif()
-
 set(CPACK_PACKAGE_NAME "${TELMARONDA_EXE_NAME}")
 set(CPACK_PACKAGE_VENDOR "The ${PROJECT_NAME} developers")
 set(CPACK_PACKAGE_CONTACT "${TELMARONDA_MAINTAINER}")
@@ -107,7 +98,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
 
 if(WIN32)
+    # The program links Qt statically: the folder needs nothing but the program and its documents.
     set(CPACK_GENERATOR ZIP)
+    string(TOLOWER "${PROJECT_NAME}-${PROJECT_VERSION}-windows-x64" CPACK_PACKAGE_FILE_NAME)
 else()
     set(CPACK_GENERATOR DEB)
     # Install with DESTDIR, so that the files see the real prefix (/usr): the desktop entry

@@ -5,14 +5,18 @@
 #   bash tools/setup.sh test   build the debug program and run the whole test suite, then run it
 #                              again built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   bash tools/setup.sh package  build the Debian package build/release/packages/telmaronda_*.deb
+#   bash tools/setup.sh windows  build TELMARONDA.exe for 64-bit Windows and its zip in
+#                                build/windows/packages, then play it under Wine in the test
+#                                that does so; the first run also builds a static Qt for Windows
+#                                (about an hour), kept in a cache for every later run
 # All are safe to run again; the second run only rebuilds what changed.
 set -euo pipefail
 
 mode=${1:-play}
 case "$mode" in
-play | test | package) ;;
+play | test | package | windows) ;;
 *)
-    echo "usage: bash tools/setup.sh [play|test|package]" >&2
+    echo "usage: bash tools/setup.sh [play|test|package|windows]" >&2
     exit 2
     ;;
 esac
@@ -27,6 +31,10 @@ packages=(cmake g++ make qt6-base-dev qt6-translations-l10n)
 case "$mode" in
 test) packages+=(qt6-base-private-dev dpkg-dev file) ;;
 package) packages+=(dpkg-dev file) ;;
+# The Windows build: MinGW-w64's compilers and tools, ninja and xz for building Qt from Debian's
+# qtbase sources, and Wine with an X server and window manager for the test that plays the exe.
+windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
+    xz-utils wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
 esac
 # And the tools some tests check with: the desktop entry and AppStream validators, the
 # clang-format whose formatting the code follows, a windres for the Windows resources, an X
@@ -35,6 +43,26 @@ esac
 # it are reported as skipped.
 test_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x86-64
     xvfb xauth openbox xdotool x11-utils sway grim wtype qt6-wayland)
+
+# apt-get source needs a deb-src entry for the Debian release; it gets a sources file of its own.
+source_list=/etc/apt/sources.list.d/telmaronda-deb-src.sources
+needs_source_entry() {
+    [ "$mode" = windows ] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
+}
+write_source_entry() {
+    local codename uri
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+    # The archive this system already installs Debian's packages from.
+    uri=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
+        | awk -v release="$codename" '$2 == release { print $1; exit }')
+    [ -n "$uri" ] || uri=http://deb.debian.org/debian/
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$uri" "$codename" \
+        | "${sudo[@]}" tee "$source_list" >/dev/null
+    if [ -f /usr/share/keyrings/debian-archive-keyring.gpg ]; then
+        echo "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" \
+            | "${sudo[@]}" tee -a "$source_list" >/dev/null
+    fi
+}
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
@@ -59,20 +87,24 @@ install_missing() {
             installed "$package" || optional+=("$package")
         done
     fi
-    [ ${#missing[@]} -eq 0 ] && [ ${#optional[@]} -eq 0 ] && return
-    local sudo=()
+    local source_entry=false
+    needs_source_entry && source_entry=true
+    [ ${#missing[@]} -eq 0 ] && [ ${#optional[@]} -eq 0 ] && [ "$source_entry" = false ] && return
+    sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null 2>&1; then
             sudo=(sudo)
         else
-            if [ ${#missing[@]} -eq 0 ]; then
+            if [ ${#missing[@]} -eq 0 ] && [ "$source_entry" = false ]; then
                 echo "Not installed: ${optional[*]} (apt-get install them as root); the tests that need them will be reported as skipped." >&2
                 return
             fi
             echo "Missing packages: ${missing[*]}. Install them as root: apt-get install ${missing[*]} ${optional[*]}" >&2
+            [ "$source_entry" = false ] || echo "apt-get source also needs a deb-src entry for Debian's archive ($source_list)." >&2
             exit 1
         fi
     fi
+    [ "$source_entry" = false ] || write_source_entry
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     for package in "${optional[@]}"; do
         if apt-cache show "$package" >/dev/null 2>&1; then
@@ -106,6 +138,33 @@ if [ "$mode" = package ]; then
     rm -f build/release/packages/*.deb
     cpack --preset release
     exit
+fi
+
+# TELMARONDA.exe: the static Qt for Windows from the cache (built first when missing), then the
+# program and its zip.
+build_windows() {
+    bash tools/windows/build-qt.sh
+    TELMARONDA_WINDOWS_QT=$(bash tools/windows/build-qt.sh --prefix)
+    export TELMARONDA_WINDOWS_QT
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows -j"$jobs" --target TELMARONDA
+    rm -f build/windows/packages/*.zip
+    cpack --preset windows
+}
+
+if [ "$mode" = windows ]; then
+    build_windows
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev -j"$jobs" --target tst_wine
+    ctest --preset dev -R windows_exe_plays_under_wine --output-on-failure
+    exit
+fi
+
+# Where this machine has built the static Qt for Windows before, the exe is brought up to date,
+# so that the test playing it runs too; elsewhere that test is reported as skipped.
+if [ -f "$(bash tools/windows/build-qt.sh --prefix 2>/dev/null)/.complete" ]; then
+    echo "== windows build"
+    build_windows
 fi
 
 for preset in dev asan; do

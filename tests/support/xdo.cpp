@@ -45,18 +45,22 @@ QString windowNamed(const QString& title)
 
 QRect geometry(const QString& window)
 {
-    const QString shell
-        = run({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    // xwininfo's absolute position: xdotool's counts the window manager's frame in on some.
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    if (!xwininfo.waitForFinished(10000))
+        return {};
     QRect rect;
-    for (const QString& line : shell.split(QLatin1Char('\n'))) {
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (line.startsWith(QLatin1String("X=")))
+    for (const QString& line :
+        QString::fromLocal8Bit(xwininfo.readAllStandardOutput()).split(u'\n')) {
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (line.contains(QLatin1String("Absolute upper-left X")))
             rect.moveLeft(value);
-        else if (line.startsWith(QLatin1String("Y=")))
+        else if (line.contains(QLatin1String("Absolute upper-left Y")))
             rect.moveTop(value);
-        else if (line.startsWith(QLatin1String("WIDTH=")))
+        else if (line.contains(QLatin1String("Width:")))
             rect.setWidth(value);
-        else if (line.startsWith(QLatin1String("HEIGHT=")))
+        else if (line.contains(QLatin1String("Height:")))
             rect.setHeight(value);
     }
     return rect;

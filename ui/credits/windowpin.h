@@ -4,22 +4,25 @@
 // manager for a frame without minimise and maximise buttons as well; a window manager still moves
 // a window on request, and some iconify or resize one whatever its buttons and size hints, so the
 // pin undoes what gets through. (Under Wayland a window learns nothing of its position, so there a
-// move by the compositor stays.)
+// move by the compositor stays.) On Windows, which draws the frame itself, a drag of the frame is
+// refused before it starts.
 #pragma once
 
 #include "ui/queuedcall.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPoint>
 #include <QSize>
 
 class QWidget;
 
-class WindowPin : public QObject {
+class WindowPin : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     // Pins the window for as long as it lives; the pin belongs to the window.
     static void pin(QWidget* window);
+    ~WindowPin() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +30,7 @@ protected:
 private:
     explicit WindowPin(QWidget* window);
     void restore();
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
     QWidget* m_window;
     // Where the window stood when it was first drawn, once the window system had placed it, and

@@ -2,6 +2,7 @@
 #include "ui/crossword/messagebox.h"
 
 #include "ui/queuedcall.h"
+#include "ui/widgets/frame.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>
@@ -79,9 +80,7 @@ void show(QWidget* window, const QString& text)
     QPointer<QMessageBox> box = new QMessageBox(
         QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("message"));
-    // A frame with a title and a close button, without minimise and maximise buttons.
-    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    box->setWindowFlags(Frame::titleAndCloseOnly(Qt::Dialog));
     new Keeper(box, window);
     for (QAbstractButton* button : box->buttons())
         button->setIcon(QIcon());

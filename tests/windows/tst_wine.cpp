@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// TELMARONDA.exe, the program built for Windows, played under Wine as a player plays it: clicks
+// and keys from xdotool, and what is on screen read back from the X server. Runs through
+// with-window-manager.sh, on a private Xvfb with openbox; skipped (77) where the exe has not been
+// built (bash tools/setup.sh windows builds it) or Wine is not installed.
+//   tst_wine <TELMARONDA.exe>
+#include "puzzle/puzzle.h"
+#include "puzzle/twips.h"
+#include "tests/support/support.h"
+#include "tests/support/xdo.h"
+
+#include <cstdio>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString exePath;
+
+const QString CrosswordTitle = QStringLiteral("TELMARONDA # 2 EL INTERNADO");
+const QString CreditsTitle = QStringLiteral("ACERCA DEL AUTOR");
+const QSize ClientArea = Twips::size(8700, 6660);
+
+// How many pixels of a part of the screen are close to a colour.
+int pixelsNear(const QRect& area, const QColor& color)
+{
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                            .toImage();
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor pixel = shot.pixelColor(x, y);
+            if (std::abs(pixel.red() - color.red()) < 64
+                && std::abs(pixel.green() - color.green()) < 64
+                && std::abs(pixel.blue() - color.blue()) < 64)
+                ++count;
+        }
+    return count;
+}
+
+} // namespace
+
+class TestWine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void opensTheCrossword();
+    void checksAWordTypedAfterAClick();
+    void creditsGiveBackAFreshCrossword();
+    void salirEnds();
+
+private:
+    // Where a rectangle of the crossword window's client area, in twips, is on the screen.
+    QRect onScreen(const QRect& twips) const
+    {
+        return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height())
+            .translated(m_client.topLeft());
+    }
+    void click(const QPoint& at)
+    {
+        QVERIFY(Xdo::succeeds({QStringLiteral("mousemove"), QString::number(at.x()),
+            QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")}));
+    }
+    void findCrossword();
+    // The menu bar's entries, left to right, from the dark runs of their captions.
+    QList<QRect> menuEntries() const;
+
+    QTemporaryDir m_prefix;
+    QProcess m_game;
+    QString m_window;
+    QRect m_client; // the client area below the menu bar, on the screen
+    QRect m_menuBar;
+};
+
+void TestWine::initTestCase()
+{
+    QVERIFY(m_prefix.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // A Wine of its own: a new prefix, no debugging output, no offer to install Mono or Gecko.
+    environment.insert(QStringLiteral("WINEPREFIX"), m_prefix.path());
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    environment.insert(QStringLiteral("WINEDLLOVERRIDES"),
+        QStringLiteral("mscoree=;mshtml=;winemenubuilder.exe=d"));
+    m_game.setProcessEnvironment(environment);
+    m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_game.start(QStringLiteral("wine"), {exePath});
+    QVERIFY(m_game.waitForStarted());
+}
+
+void TestWine::cleanupTestCase()
+{
+    if (m_game.state() != QProcess::NotRunning) {
+        m_game.kill();
+        m_game.waitForFinished();
+    }
+}
+
+void TestWine::findCrossword()
+{
+    // A new Wine prefix is made on the first start, which takes a while.
+    QTRY_VERIFY_WITH_TIMEOUT(!(m_window = Xdo::windowNamed(CrosswordTitle)).isEmpty(), 90000);
+    const QRect frame = Xdo::geometry(m_window);
+    QCOMPARE(frame.width(), ClientArea.width());
+    QVERIFY(frame.height() > ClientArea.height());
+    m_client = QRect(QPoint(frame.x(), frame.bottom() + 1 - ClientArea.height()), ClientArea);
+    m_menuBar = QRect(frame.topLeft(), QSize(frame.width(), m_client.top() - frame.top()));
+}
+
+QList<QRect> TestWine::menuEntries() const
+{
+    const QImage bar
+        = QGuiApplication::primaryScreen()
+              ->grabWindow(0, m_menuBar.x(), m_menuBar.y(), m_menuBar.width(), m_menuBar.height())
+              .toImage();
+    QList<QRect> entries;
+    int gap = 0;
+    for (int x = 0; x < bar.width(); ++x) {
+        bool dark = false;
+        for (int y = 0; y < bar.height() && !dark; ++y)
+            dark = qGray(bar.pixel(x, y)) < 96;
+        if (!dark) {
+            ++gap;
+            continue;
+        }
+        // Letters of one caption lie closer together than the captions do.
+        if (entries.isEmpty() || gap > 6)
+            entries.append(QRect(x, 0, 1, bar.height()).translated(m_menuBar.topLeft()));
+        else
+            entries.last().setRight(x + m_menuBar.x());
+        gap = 0;
+    }
+    return entries;
+}
+
+void TestWine::opensTheCrossword()
+{
+    findCrossword();
+    // Drawn once its menu bar shows both entries.
+    QTRY_COMPARE(menuEntries().size(), 2);
+    // Every cell empty, no verdict shown.
+    QCOMPARE(pixelsNear(onScreen({1920, 840, 1095, 615}), QColor(0, 0, 192)), 0);
+}
+
+void TestWine::checksAWordTypedAfterAClick()
+{
+    // The first letter typed right after the click lands in the clicked cell.
+    const Puzzle::TwipPoint first = Puzzle::topLeftOf(1);
+    click(onScreen({first.left, first.top, Puzzle::CellWidth, Puzzle::CellHeight}).center());
+    QStringList keys {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")};
+    for (QChar letter : answerOf(1))
+        keys << QString(letter) << QStringLiteral("Return");
+    QVERIFY(Xdo::succeeds(keys));
+
+    // The clue box of word 1, in its list.
+    click(onScreen({120 + 120, 4440 + 240, 3615, 315}).topLeft() + QPoint(6, 8));
+    // "MUY BIEN" in dark blue; "MUY MAL" stays hidden.
+    QTRY_VERIFY(pixelsNear(onScreen({1920, 840, 1095, 360}), QColor(0, 0, 192)) > 20);
+    QCOMPARE(pixelsNear(onScreen({1920, 1200, 1095, 255}), QColor(192, 0, 0)), 0);
+}
+
+void TestWine::creditsGiveBackAFreshCrossword()
+{
+    const QList<QRect> entries = menuEntries();
+    QCOMPARE(entries.size(), 2);
+    click(entries.at(1).center());
+    QTRY_VERIFY(!Xdo::windowNamed(CreditsTitle).isEmpty());
+    QElapsedTimer shown;
+    shown.start();
+    QVERIFY(Xdo::windowNamed(CrosswordTitle).isEmpty());
+    // No key or click of the player ends the credits early.
+    QVERIFY(
+        Xdo::succeeds({QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("alt+F4")}));
+    QTRY_VERIFY_WITH_TIMEOUT(Xdo::windowNamed(CreditsTitle).isEmpty(), 10000);
+    const qint64 milliseconds = shown.elapsed();
+    qInfo("credits on screen for about %lld ms", milliseconds);
+    QVERIFY(milliseconds > 4000 && milliseconds < 7000);
+
+    findCrossword();
+    const Puzzle::TwipPoint first = Puzzle::topLeftOf(1);
+    QTRY_VERIFY(pixelsNear(onScreen({1920, 840, 1095, 615}), QColor(0, 0, 192)) == 0);
+    QCOMPARE(pixelsNear(onScreen({first.left, first.top, Puzzle::CellWidth, Puzzle::CellHeight}),
+                 QColor(0, 0, 255)),
+        0);
+}
+
+void TestWine::salirEnds()
+{
+    const QList<QRect> entries = menuEntries();
+    QCOMPARE(entries.size(), 2);
+    click(entries.at(0).center());
+    QVERIFY(m_game.waitForFinished(20000));
+    QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_game.exitCode(), 0);
+}
+
+int main(int argc, char* argv[])
+{
+    // Skipped, with the reason, where there is nothing to play or nothing to play it with.
+    if (argc < 2 || !QFileInfo(QString::fromLocal8Bit(argv[1])).isFile()) {
+        std::printf("skipped: needs TELMARONDA.exe (bash tools/setup.sh windows builds it)\n");
+        return 77;
+    }
+    exePath = QString::fromLocal8Bit(argv[1]);
+    if (QStandardPaths::findExecutable(QStringLiteral("wine")).isEmpty() || !Xdo::available()) {
+        std::printf("skipped: needs wine and xdotool (Debian packages wine, wine64, xdotool)\n");
+        return 77;
+    }
+    QGuiApplication app(argc, argv);
+    TestWine test;
+    return QTest::qExec(&test, 1, argv);
+}
+
+#include "tst_wine.moc"
