@@ -78,6 +78,18 @@ void WindowSequence::endIfNoWindow()
         Q_EMIT finished();
 }
 
+QtCommandLine::QtCommandLine(const char* programPath)
+    : m_arguments {programPath ? programPath : TELMARONDA_NAME}
+{
+#ifdef Q_OS_WIN
+    m_arguments.insert(m_arguments.end(), {"-platform", "windows:fontengine=freetype"});
+#endif
+    for (std::string& argument : m_arguments)
+        m_argv.push_back(argument.data());
+    m_argc = static_cast<int>(m_argv.size());
+    m_argv.push_back(nullptr);
+}
+
 void configureApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral(TELMARONDA_NAME));

@@ -91,12 +91,17 @@ private:
 qint64 nowNanoseconds()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::steady_clock::now().time_since_epoch())
+        std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
 
 qint64 statusKib(const QByteArray& field)
 {
+#ifdef Q_OS_WIN
+    // Under Wine the path would reach the Linux process of Wine itself, not the program.
+    static_cast<void>(field);
+    return -1;
+#else
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -104,6 +109,7 @@ qint64 statusKib(const QByteArray& field)
         if (line.startsWith(field))
             return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
     return -1;
+#endif
 }
 
 void watch(const QString& windowName, std::function<void(const Times&)> done)

@@ -17,7 +17,8 @@ struct Times {
 // `windowName` has been painted, flushed, and taken by the display server.
 void watch(const QString& windowName, std::function<void(const Times&)> done);
 
-// Monotonic nanoseconds, comparable between processes on one machine.
+// Nanoseconds on the wall clock, comparable between processes on one machine: also between a
+// Linux driver and a Windows program under Wine, which share no other clock.
 qint64 nowNanoseconds();
 
 // One memory figure of this process from /proc/self/status, in KiB: `field` is "VmRSS:" for the

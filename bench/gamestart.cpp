@@ -8,7 +8,8 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QtCommandLine commandLine(argc > 0 ? argv[0] : nullptr);
+    QApplication app(commandLine.argc(), commandLine.argv());
     FirstFrame::reportStartupAndQuit(QStringLiteral("Form1"));
     configureApplication(app);
 

@@ -84,12 +84,14 @@ void show(QWidget* window, const QString& text)
     new Keeper(box, window);
     for (QAbstractButton* button : box->buttons())
         button->setIcon(QIcon());
-    // Wide enough for the window manager to show the whole title in the box's frame.
+    // Wide enough for the window manager to show the whole title in the box's frame, in a title
+    // font of its own, which may be larger, beside an icon and three buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
         QFont titleFont = box->font();
         titleFont.setBold(true);
         const QFontMetrics metrics(titleFont);
-        const int titleRoom = metrics.horizontalAdvance(box->windowTitle()) + 6 * metrics.height();
+        const int titleRoom
+            = 3 * metrics.horizontalAdvance(box->windowTitle()) / 2 + 6 * metrics.height();
         grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
             grid->rowCount(), 0, 1, grid->columnCount());
     }
