@@ -5,9 +5,9 @@
 #include "ui/widgets/frame.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QEventLoop>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -48,20 +48,18 @@ private:
         if (!m_box->isVisible() && !m_box->isMinimized())
             return;
         // Qt may still count a box the window manager has just minimised as the active window.
-        if (m_box->isActiveWindow() && !m_box->isMinimized())
-            return;
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-            m_reshown = true;
-            m_box->hide();
-            m_box->show();
-            return;
-        }
+        // Shown normally again, it comes back here to take the focus.
         if (m_box->isMinimized()) {
             m_box->showNormal();
             return;
         }
-        m_box->raise();
-        m_box->activateWindow();
+        if (m_box->isActiveWindow())
+            return;
+        // A window can seldom raise or focus itself: under Wayland never, and a compositor may
+        // ignore an X window's request too. A window newly shown gets both everywhere.
+        m_reshown = true;
+        m_box->hide();
+        m_box->show();
     }
 
     QWidget* m_box;

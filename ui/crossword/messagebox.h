@@ -13,8 +13,8 @@ namespace Message {
 // While it is up the box stays within the player's reach, since the blocked window takes no key
 // and no click: a minimise of the box is undone at once, and whenever the blocked window is
 // activated (the player clicked it or its taskbar button, or a compositor raised it over the box)
-// the box comes back on top of it with the keyboard focus. Under Wayland a window can neither
-// raise nor focus itself, but a window newly shown gets both: there the box is shown afresh.
+// the box comes back on top of it with the keyboard focus: it is shown afresh, since a window
+// can seldom raise or focus itself (under Wayland never), but a window newly shown gets both.
 void show(QWidget* window, const QString& text);
 
 } // namespace Message
