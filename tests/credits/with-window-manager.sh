@@ -16,9 +16,16 @@ openbox_pid=
 trap 'kill $openbox_pid $server 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
-# The window manager draws its title bars with the machine's own fonts: the tests' font
-# configuration has none, which would leave the title bars without text or buttons.
-env -u FONTCONFIG_FILE openbox --sm-disable >/dev/null 2>&1 &
+# The window manager draws its title bars in the program's bundled sans serif: the tests' font
+# configuration knows no font at all, which would leave the title bars without text or buttons, and
+# the machine's fonts would make them depend on what is installed.
+fonts=$(cd "$(dirname "$0")/../../assets/fonts" && pwd)
+cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig><dir>$fonts</dir><cachedir>$work/fontconfig</cachedir></fontconfig>
+EOF
+FONTCONFIG_FILE=$work/fonts.conf openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!
 # openbox has taken over once the root window names it.
 for _ in $(seq 100); do
