@@ -42,7 +42,7 @@ esac
 # for the tests that play the game under them. Where apt does not offer one, the tests that need
 # it are reported as skipped.
 test_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x86-64
-    xvfb xauth openbox xdotool x11-utils sway grim wtype qt6-wayland)
+    xvfb xauth openbox xdotool x11-utils sway grim wtype qt6-wayland libwayland-dev pkg-config)
 
 # apt-get source needs a deb-src entry for the Debian release; it gets a sources file of its own.
 source_list=/etc/apt/sources.list.d/telmaronda-deb-src.sources

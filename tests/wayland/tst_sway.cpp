@@ -3,10 +3,10 @@
 // The crossword is drawn as its golden reference; the "GANASTES" box comes back on top when the
 // blocked crossword takes the focus, as a click on it gives it, and Return dismisses the box; the
 // credits float at their own size; "SALIR" ends the program. Keys come from wtype, the focus and
-// the windows' places from swaymsg, screenshots from grim. sway refuses to run as root, so under
-// root it runs as the user nobody. Skipped (77) where one of them, or Qt's Wayland plug-in, is
-// missing.
-//   tst_sway <the game> <golden references folder>
+// the windows' places from swaymsg, clicks from vpointer (a virtual mouse), screenshots from grim.
+// sway refuses to run as root, so under root it runs as the user nobody. Skipped (77) where one of
+// them, or Qt's Wayland plug-in, is missing.
+//   tst_sway <the game> <golden references folder> <vpointer>
 #include "puzzle/puzzle.h"
 #include "puzzle/twips.h"
 #include "tests/support/imagecompare.h"
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,6 +30,7 @@ namespace {
 
 QString game;
 QString references;
+QString pointer; // vpointer, the test's mouse
 
 const QString CrosswordTitle = QStringLiteral("TELMARONDA # 2 EL INTERNADO");
 const QString CreditsTitle = QStringLiteral("ACERCA DEL AUTOR");
@@ -233,11 +235,16 @@ void TestSway::messageBoxComesBack()
     // Up from the first cell goes round to the last clue, whose box Space ticks.
     QVERIFY(type({QStringLiteral("Up"), QStringLiteral("space")}));
     QTRY_VERIFY(only(MessageTitle).focused);
-    // The player clicks the blocked crossword: sway gives it the focus and raises it.
-    const View crossword = only(CrosswordTitle);
-    QVERIFY(!run(QStringLiteral("swaymsg"), {QStringLiteral("[con_id=%1] focus").arg(crossword.id)})
+    // The player clicks the blocked crossword, away from the box: sway gives it the focus and
+    // raises it, and the box comes back.
+    const qint64 box = only(MessageTitle).id;
+    const QPoint click = only(CrosswordTitle).content.topLeft() + QPoint(20, 200);
+    QVERIFY(!run(pointer,
+        {QString::number(click.x()), QString::number(click.y()), QStringLiteral("1280"),
+            QStringLiteral("1024")})
                  .isNull());
     QTRY_VERIFY(only(MessageTitle).focused);
+    QVERIFY(only(MessageTitle).id != box); // shown afresh
     QVERIFY(!only(CrosswordTitle).focused);
     QVERIFY(type({QStringLiteral("Return")}));
     QTRY_VERIFY(views().value(MessageTitle).isEmpty());
@@ -285,12 +292,15 @@ int main(int argc, char* argv[])
     const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath));
     if (!plugins.exists(QStringLiteral("platforms/libqwayland-generic.so")))
         missing.append(QStringLiteral("Qt's Wayland plug-in (Debian package qt6-wayland)"));
-    if (argc < 3 || !missing.isEmpty()) {
+    if (argc < 4 || !QFileInfo(QString::fromLocal8Bit(argv[3])).isExecutable())
+        missing.append(QStringLiteral("vpointer, built with libwayland-dev"));
+    if (!missing.isEmpty()) {
         std::printf("skipped: needs %s\n", qPrintable(missing.join(QStringLiteral(", "))));
         return 77;
     }
     game = QString::fromLocal8Bit(argv[1]);
     references = QString::fromLocal8Bit(argv[2]);
+    pointer = QString::fromLocal8Bit(argv[3]);
     QGuiApplication app(argc, argv);
     TestSway test;
     return QTest::qExec(&test, 1, argv);
