@@ -31,10 +31,11 @@ packages=(cmake g++ make qt6-base-dev qt6-translations-l10n)
 case "$mode" in
 test) packages+=(qt6-base-private-dev dpkg-dev file) ;;
 package) packages+=(dpkg-dev file) ;;
-# The Windows build: MinGW-w64's compilers and tools, ninja and xz for building Qt from Debian's
-# qtbase sources, and Wine with an X server and window manager for the test that plays the exe.
+# The Windows build: MinGW-w64's compilers and tools, ninja, xz and Perl (Qt's header generator)
+# for building Qt from Debian's qtbase sources, and Wine with an X server and window manager for
+# the test that plays the exe.
 windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
-    xz-utils wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
+    xz-utils perl wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
 esac
 # And the tools some tests check with: the desktop entry and AppStream validators, the
 # clang-format whose formatting the code follows, a windres for the Windows resources, an X
