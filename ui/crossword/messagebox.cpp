@@ -21,6 +21,7 @@ public:
     Keeper(QWidget* box, QWidget* blocked)
         : QObject(box)
         , m_box(box)
+        , m_blocked(blocked)
     {
         // Qt forgets a filter that is gone.
         box->installEventFilter(this);
@@ -36,6 +37,8 @@ protected:
                 m_bringBack.request();
             else if (event->type() == QEvent::WindowActivate)
                 m_reshown = false;
+        } else if (event->type() == QEvent::WindowStateChange && m_blocked->isMinimized()) {
+            m_bringBack.request();
         } else if (event->type() == QEvent::WindowActivate && m_box->isVisible() && !m_reshown) {
             m_bringBack.request();
         }
@@ -47,6 +50,10 @@ private:
     {
         if (!m_box->isVisible() && !m_box->isMinimized())
             return;
+        // A window manager may minimise the two together, and Windows shows no box whose window
+        // is minimised.
+        if (m_blocked->isMinimized())
+            m_blocked->showNormal();
         // Qt may still count a box the window manager has just minimised as the active window.
         // Shown normally again, it comes back here to take the focus.
         if (m_box->isMinimized()) {
@@ -63,6 +70,7 @@ private:
     }
 
     QWidget* m_box;
+    QWidget* m_blocked;
     // Shown afresh and not yet given the focus: meanwhile the compositor may hand the focus to the
     // blocked window, which is no reason to show the box once more.
     bool m_reshown = false;
