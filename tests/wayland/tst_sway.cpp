@@ -10,6 +10,7 @@
 #include "puzzle/puzzle.h"
 #include "puzzle/twips.h"
 #include "tests/support/imagecompare.h"
+#include "ui/crossword/layout.h"
 
 #include <cstdio>
 #include <QDir>
@@ -215,8 +216,9 @@ void TestSway::crosswordAsOnX11()
                       .convertToFormat(QImage::Format_RGB32);
     // The first cell has the focus: its caret blinks here, and the reference's is steady.
     const Puzzle::TwipPoint first = Puzzle::topLeftOf(1);
-    const QRect cell = Twips::rect(first.left, first.top, Puzzle::CellWidth, Puzzle::CellHeight)
-                           .translated(0, reference.height() - Twips::size(8700, 6660).height());
+    const QRect cell
+        = Twips::rect(first.left, first.top, Puzzle::CellWidth, Puzzle::CellHeight)
+              .translated(0, reference.height() - Twips::toPixels(Layout::ClientHeight));
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x)
             shot.setPixel(x, y, reference.pixel(x, y));

@@ -8,6 +8,7 @@
 #include "puzzle/twips.h"
 #include "tests/support/support.h"
 #include "tests/support/xdo.h"
+#include "ui/crossword/layout.h"
 
 #include <cstdio>
 #include <QElapsedTimer>
@@ -26,7 +27,7 @@ QString exePath;
 
 const QString CrosswordTitle = QStringLiteral("TELMARONDA # 2 EL INTERNADO");
 const QString CreditsTitle = QStringLiteral("ACERCA DEL AUTOR");
-const QSize ClientArea = Twips::size(8700, 6660);
+const QSize ClientArea = Twips::size(Layout::ClientWidth, Layout::ClientHeight);
 
 // How many pixels of a part of the screen are close to a colour.
 int pixelsNear(const QRect& area, const QColor& color)
@@ -73,11 +74,20 @@ private Q_SLOTS:
     void salirEnds();
 
 private:
-    // Where a rectangle of the crossword window's client area, in twips, is on the screen.
-    QRect onScreen(const QRect& twips) const
+    // Where a box of the crossword window's client area is on the screen.
+    QRect onScreen(const Layout::Box& box) const
     {
-        return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height())
-            .translated(m_client.topLeft());
+        return box.pixels().translated(m_client.topLeft());
+    }
+    QRect cellOnScreen(int cell) const
+    {
+        const Puzzle::TwipPoint corner = Puzzle::topLeftOf(cell);
+        return onScreen({corner.left, corner.top, Puzzle::CellWidth, Puzzle::CellHeight});
+    }
+    // Where either verdict would show.
+    QRect verdictsOnScreen() const
+    {
+        return onScreen(Layout::Label1).united(onScreen(Layout::Label2));
     }
     void click(const QPoint& at)
     {
@@ -162,24 +172,24 @@ void TestWine::opensTheCrossword()
     // Drawn once its menu bar shows both entries.
     QTRY_COMPARE(menuEntries().size(), 2);
     // Every cell empty, no verdict shown.
-    QCOMPARE(pixelsNear(onScreen({1920, 840, 1095, 615}), QColor(0, 0, 192)), 0);
+    QCOMPARE(pixelsNear(verdictsOnScreen(), QColor(0, 0, 192)), 0);
 }
 
 void TestWine::checksAWordTypedAfterAClick()
 {
     // The first letter typed right after the click lands in the clicked cell.
-    const Puzzle::TwipPoint first = Puzzle::topLeftOf(1);
-    click(onScreen({first.left, first.top, Puzzle::CellWidth, Puzzle::CellHeight}).center());
+    click(cellOnScreen(1).center());
     QStringList keys {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")};
     for (QChar letter : answerOf(1))
         keys << QString(letter) << QStringLiteral("Return");
     QVERIFY(Xdo::succeeds(keys));
 
     // The clue box of word 1, in its list.
-    click(onScreen({120 + 120, 4440 + 240, 3615, 315}).topLeft() + QPoint(6, 8));
+    const QPoint list = Layout::Frame1.pixels().topLeft();
+    click(onScreen(Layout::ClueBoxes.at(0)).translated(list).topLeft() + QPoint(6, 8));
     // "MUY BIEN" in dark blue; "MUY MAL" stays hidden.
-    QTRY_VERIFY(pixelsNear(onScreen({1920, 840, 1095, 360}), QColor(0, 0, 192)) > 20);
-    QCOMPARE(pixelsNear(onScreen({1920, 1200, 1095, 255}), QColor(192, 0, 0)), 0);
+    QTRY_VERIFY(pixelsNear(onScreen(Layout::Label1), QColor(0, 0, 192)) > 20);
+    QCOMPARE(pixelsNear(onScreen(Layout::Label2), QColor(192, 0, 0)), 0);
 }
 
 void TestWine::creditsGiveBackAFreshCrossword()
@@ -200,11 +210,8 @@ void TestWine::creditsGiveBackAFreshCrossword()
     QVERIFY(milliseconds > 4000 && milliseconds < 7000);
 
     findCrossword();
-    const Puzzle::TwipPoint first = Puzzle::topLeftOf(1);
-    QTRY_VERIFY(pixelsNear(onScreen({1920, 840, 1095, 615}), QColor(0, 0, 192)) == 0);
-    QCOMPARE(pixelsNear(onScreen({first.left, first.top, Puzzle::CellWidth, Puzzle::CellHeight}),
-                 QColor(0, 0, 255)),
-        0);
+    QTRY_VERIFY(pixelsNear(verdictsOnScreen(), QColor(0, 0, 192)) == 0);
+    QCOMPARE(pixelsNear(cellOnScreen(1), QColor(0, 0, 255)), 0);
 }
 
 void TestWine::salirEnds()
