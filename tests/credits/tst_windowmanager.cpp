@@ -99,10 +99,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!(extents = Xdo::frameExtents(id)).isNull());
         const QPoint title(
             form->geometry().center().x(), form->geometry().top() - extents.top() / 2);
-        QVERIFY(Xdo::succeeds(
-            {QStringLiteral("mousemove"), QString::number(title.x()), QString::number(title.y()),
-                QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-                QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")}));
+        QVERIFY(Xdo::click(title, 2));
         QVERIFY(Xdo::succeeds(
             {QStringLiteral("windowmove"), id, QStringLiteral("15"), QStringLiteral("17")}));
         QTRY_VERIFY(std::any_of(watch.positions.cbegin(), watch.positions.cend(),
@@ -121,10 +118,7 @@ private Q_SLOTS:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QStringList keys {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")};
-        for (QChar letter : answerOf(1))
-            keys << QString(letter) << QStringLiteral("Return");
-        QVERIFY(Xdo::succeeds(keys));
+        QVERIFY(Xdo::typeAnswer(1, 0));
         QTRY_COMPARE(focusName(&form), QStringLiteral("Text11"));
         for (int n = 1; n <= 10; ++n)
             QCOMPARE(control<QLineEdit>(&form, QStringLiteral("Text%1").arg(n))->text(),
@@ -149,8 +143,7 @@ private Q_SLOTS:
             // The blocked crossword clicked.
             const QPoint cell
                 = form.mapToGlobal(control(&form, QStringLiteral("Text40"))->geometry().center());
-            QVERIFY(Xdo::succeeds({QStringLiteral("mousemove"), QString::number(cell.x()),
-                QString::number(cell.y()), QStringLiteral("click"), QStringLiteral("1")}));
+            QVERIFY(Xdo::click(cell));
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(box->isActiveWindow());
             // openbox gives every frame a minimise button, whatever the window asks for, and
@@ -160,8 +153,7 @@ private Q_SLOTS:
             QTRY_VERIFY(!(extents = Xdo::frameExtents(boxId)).isNull());
             const QRect frame = box->geometry().marginsAdded(extents);
             const QPoint minimise(frame.right() - 44, frame.top() + extents.top() / 2);
-            QVERIFY(Xdo::succeeds({QStringLiteral("mousemove"), QString::number(minimise.x()),
-                QString::number(minimise.y()), QStringLiteral("click"), QStringLiteral("1")}));
+            QVERIFY(Xdo::click(minimise));
             QTRY_COMPARE(watch.minimised, 1);
             QTRY_VERIFY(!box->isMinimized() && !form.isMinimized());
             QTRY_COMPARE(active(), boxId);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/xdo.h"
 
+#include "tests/support/support.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -33,6 +35,21 @@ QString run(const QStringList& arguments)
 bool succeeds(const QStringList& arguments)
 {
     return QProcess::execute(program(), arguments) == 0;
+}
+
+bool click(const QPoint& at, int times)
+{
+    return succeeds({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+        QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
+        QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
+}
+
+bool typeAnswer(int word, int delay)
+{
+    QStringList keys {QStringLiteral("key"), QStringLiteral("--delay"), QString::number(delay)};
+    for (QChar letter : answerOf(word))
+        keys << QString(letter) << QStringLiteral("Return");
+    return succeeds(keys);
 }
 
 QString windowNamed(const QString& title)

@@ -16,6 +16,13 @@ bool available();
 QString run(const QStringList& arguments);
 bool succeeds(const QStringList& arguments);
 
+// Moves the mouse to a point of the screen and clicks its left button, `times` times in a row.
+bool click(const QPoint& at, int times = 1);
+
+// Types word N's answer with an Enter after each letter, `delay` milliseconds apart; with 0 they
+// all reach the X server at once.
+bool typeAnswer(int word, int delay);
+
 // The X window id of the visible window with exactly this title, or an empty string.
 QString windowNamed(const QString& title);
 

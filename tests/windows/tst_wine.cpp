@@ -6,7 +6,6 @@
 //   tst_wine <TELMARONDA.exe>
 #include "puzzle/puzzle.h"
 #include "puzzle/twips.h"
-#include "tests/support/support.h"
 #include "tests/support/xdo.h"
 #include "ui/crossword/layout.h"
 
@@ -88,11 +87,6 @@ private:
     QRect verdictsOnScreen() const
     {
         return onScreen(Layout::Label1).united(onScreen(Layout::Label2));
-    }
-    void click(const QPoint& at)
-    {
-        QVERIFY(Xdo::succeeds({QStringLiteral("mousemove"), QString::number(at.x()),
-            QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")}));
     }
     void findCrossword();
     // The menu bar's entries, left to right, from the dark runs of their captions.
@@ -178,15 +172,13 @@ void TestWine::opensTheCrossword()
 void TestWine::checksAWordTypedAfterAClick()
 {
     // The first letter typed right after the click lands in the clicked cell.
-    click(cellOnScreen(1).center());
-    QStringList keys {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")};
-    for (QChar letter : answerOf(1))
-        keys << QString(letter) << QStringLiteral("Return");
-    QVERIFY(Xdo::succeeds(keys));
+    QVERIFY(Xdo::click(cellOnScreen(1).center()));
+    QVERIFY(Xdo::typeAnswer(1, 40));
 
     // The clue box of word 1, in its list.
     const QPoint list = Layout::Frame1.pixels().topLeft();
-    click(onScreen(Layout::ClueBoxes.at(0)).translated(list).topLeft() + QPoint(6, 8));
+    QVERIFY(
+        Xdo::click(onScreen(Layout::ClueBoxes.at(0)).translated(list).topLeft() + QPoint(6, 8)));
     // "MUY BIEN" in dark blue; "MUY MAL" stays hidden.
     QTRY_VERIFY(pixelsNear(onScreen(Layout::Label1), QColor(0, 0, 192)) > 20);
     QCOMPARE(pixelsNear(onScreen(Layout::Label2), QColor(192, 0, 0)), 0);
@@ -196,7 +188,7 @@ void TestWine::creditsGiveBackAFreshCrossword()
 {
     QTRY_COMPARE(menuEntries().size(), 2);
     const QList<QRect> entries = menuEntries();
-    click(entries.at(1).center());
+    QVERIFY(Xdo::click(entries.at(1).center()));
     QVERIFY(!waitForWindow(CreditsTitle, true, 10000).isEmpty());
     QElapsedTimer shown;
     shown.start();
@@ -218,7 +210,7 @@ void TestWine::salirEnds()
 {
     QTRY_COMPARE(menuEntries().size(), 2);
     const QList<QRect> entries = menuEntries();
-    click(entries.at(0).center());
+    QVERIFY(Xdo::click(entries.at(0).center()));
     QVERIFY(m_game.waitForFinished(20000));
     QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_game.exitCode(), 0);
