@@ -224,10 +224,9 @@ void CatalogueTest::decorationsScaledAhead_data()
     QTest::addColumn<int>("image");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("builtIn");
-    for (int image = PictureList::FirstDecoration; image < PictureList::FirstDecoration + 3;
-         ++image) {
-        const PictureList::Decoration& decoration
-            = PictureList::Decorations.at(image - PictureList::FirstDecoration);
+    for (int index = 0; index < int(PictureList::Decorations.size()); ++index) {
+        const PictureList::Decoration& decoration = PictureList::Decorations.at(index);
+        const int image = PictureList::FirstDecoration + index;
         const QSize drawn = Twips::size(decoration.boxWidth, decoration.boxHeight);
         QTest::addRow("image %d as drawn", image) << image << drawn << true;
         QTest::addRow("image %d at scale 2", image) << image << drawn * 2 << false;
