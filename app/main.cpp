@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windowsequence.h"
+#include "ui/platform.h"
 
 #include <cstdlib>
 #include <QApplication>
@@ -11,7 +12,7 @@ int main(int argc, char* argv[])
     configureApplication(app);
 
     WindowSequence windows;
-    QObject::connect(&windows, &WindowSequence::finished, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&windows, &WindowSequence::finished, &app, &Platform::endProgram);
     windows.showForm1();
     const int status = QApplication::exec();
     // Qt 6.4's Wayland plug-in can deadlock as it closes its connection: its event thread waits

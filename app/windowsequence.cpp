@@ -7,6 +7,7 @@
 #include "assets/pictures.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 
@@ -33,6 +34,7 @@ Form1* WindowSequence::showForm1()
         m_form1->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_form1, &Form1::autorRequested, this, &WindowSequence::mnuautor_Click);
         connect(m_form1, &QObject::destroyed, this, [this] { m_endCheck.request(); });
+        Platform::place(m_form1);
     }
     m_form1->show();
     return m_form1;
@@ -47,6 +49,7 @@ Form2* WindowSequence::showForm2()
             m_endCheck.request();
         });
         connect(m_form2, &Form2::crosswordRequested, this, &WindowSequence::showForm1);
+        Platform::place(m_form2);
     }
     m_form2->show();
     return m_form2;

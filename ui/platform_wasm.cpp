@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser's side of Platform, on Qt's WebAssembly platform, where a canvas filling the page is
+// the screen the windows stand on and Qt draws their frames itself.
+#include "ui/platform.h"
+
+#include <algorithm>
+#include <emscripten/val.h>
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+namespace Platform {
+
+namespace {
+
+void centre(QWidget* window)
+{
+    const QRect page = window->screen()->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(page.center());
+    // On a page smaller than the window, its title bar stays in reach.
+    window->move(std::max(frame.left(), page.left()), std::max(frame.top(), page.top()));
+}
+
+// Centres its window whenever it is shown, once Qt knows the frame it draws around it.
+class Placer : public QObject {
+public:
+    explicit Placer(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            centre(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+void runModal(QWidget* box, QWidget* blocked)
+{
+    // Nothing waits: a browser tab has no event loop but the page's own.
+    const QPointer<QWidget> window = blocked;
+    if (auto* dialog = qobject_cast<QDialog*>(box)) {
+        QObject::connect(dialog, &QDialog::finished, box, [box, window] {
+            box->deleteLater();
+            // Nor does the page give the keyboard back to the window the box blocked.
+            if (window)
+                window->activateWindow();
+        });
+    }
+    showActive(box);
+}
+
+void showActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+}
+
+void place(QWidget* window)
+{
+    // Both windows have a fixed size: maximised, Qt would stretch them over the page.
+    window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    new Placer(window);
+    QObject::connect(window->screen(), &QScreen::availableGeometryChanged, window, [window] {
+        if (window->isVisible())
+            centre(window);
+    });
+}
+
+void endProgram()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    // The page says that the game has ended, and offers to play again.
+    const emscripten::val ended
+        = emscripten::val::global("Event").new_(std::string("telmaronda-ended"));
+    emscripten::val::global("window").call<void>("dispatchEvent", ended);
+}
+
+} // namespace Platform
