@@ -34,9 +34,8 @@ Form1* WindowSequence::showForm1()
         m_form1->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_form1, &Form1::autorRequested, this, &WindowSequence::mnuautor_Click);
         connect(m_form1, &QObject::destroyed, this, [this] { m_endCheck.request(); });
-        Platform::place(m_form1);
     }
-    m_form1->show();
+    Platform::show(m_form1);
     return m_form1;
 }
 
@@ -49,9 +48,8 @@ Form2* WindowSequence::showForm2()
             m_endCheck.request();
         });
         connect(m_form2, &Form2::crosswordRequested, this, &WindowSequence::showForm1);
-        Platform::place(m_form2);
     }
-    m_form2->show();
+    Platform::show(m_form2);
     return m_form2;
 }
 

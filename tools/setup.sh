@@ -9,14 +9,18 @@
 #                                build/windows/packages, then play it under Wine in the test
 #                                that does so; the first run also builds a static Qt for Windows
 #                                (about an hour), kept in a cache for every later run
+#   bash tools/setup.sh web      build the game for a browser, its site build/web/site and its zip
+#                                in build/web/packages, then play it in Chromium in the test that
+#                                does so; the first run also builds a static Qt for WebAssembly
+#                                (about half an hour), kept in a cache for every later run
 # All are safe to run again; the second run only rebuilds what changed.
 set -euo pipefail
 
 mode=${1:-play}
 case "$mode" in
-play | test | package | windows) ;;
+play | test | package | windows | web) ;;
 *)
-    echo "usage: bash tools/setup.sh [play|test|package|windows]" >&2
+    echo "usage: bash tools/setup.sh [play|test|package|windows|web]" >&2
     exit 2
     ;;
 esac
@@ -37,6 +41,19 @@ package) packages+=(dpkg-dev file) ;;
 windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
     xz-utils perl wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
 esac
+# The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
+# qtbase sources, and Chromium with its driver, Selenium and Pillow for the test that plays the page.
+# The test command builds it too where this machine has built the static Qt for WebAssembly before.
+web_packages=(emscripten nodejs ninja-build xz-utils perl
+    chromium chromium-driver python3-selenium python3-pil)
+wasm_qt_built() {
+    [ -f "$(bash tools/wasm/build-qt.sh --prefix 2>/dev/null)/.complete" ]
+}
+if [ "$mode" = web ]; then
+    packages+=(qt6-base-private-dev "${web_packages[@]}")
+elif [ "$mode" = test ] && wasm_qt_built; then
+    packages+=("${web_packages[@]}")
+fi
 # And the tools some tests check with: the desktop entry and AppStream validators, the
 # clang-format whose formatting the code follows, a windres for the Windows resources, an X
 # server with a window manager, and a Wayland compositor with its tools and Qt's Wayland plug-in,
@@ -48,7 +65,7 @@ test_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x
 # apt-get source needs a deb-src entry for the Debian release; it gets a sources file of its own.
 source_list=/etc/apt/sources.list.d/telmaronda-deb-src.sources
 needs_source_entry() {
-    [ "$mode" = windows ] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
+    { [ "$mode" = windows ] || [ "$mode" = web ]; } && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
 }
 write_source_entry() {
     local codename uri
@@ -153,6 +170,30 @@ build_windows() {
     cpack --preset windows
 }
 
+# The game for a browser: the static Qt for WebAssembly from the cache (built first when missing),
+# then the program, its site and the site's zip.
+build_web() (
+    # shellcheck source=tools/wasm/emscripten.sh
+    source tools/wasm/emscripten.sh
+    bash tools/wasm/build-qt.sh
+    TELMARONDA_WASM_QT=$(bash tools/wasm/build-qt.sh --prefix)
+    export TELMARONDA_WASM_QT
+    cmake --preset web >/dev/null
+    cmake --build --preset web -j"$jobs"
+    rm -f build/web/packages/*.zip
+    cpack --preset web
+)
+
+if [ "$mode" = web ]; then
+    build_web
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev -j"$jobs" --target webplaces
+    ctest --preset dev -R web_page_plays_in_chromium --output-on-failure
+    echo "To play it here: python3 -m http.server --bind 127.0.0.1 --directory build/web/site 8000"
+    echo "then open http://127.0.0.1:8000/ in a browser."
+    exit
+fi
+
 if [ "$mode" = windows ]; then
     build_windows
     cmake --preset dev >/dev/null
@@ -166,6 +207,11 @@ fi
 if [ -f "$(bash tools/windows/build-qt.sh --prefix 2>/dev/null)/.complete" ]; then
     echo "== windows build"
     build_windows
+fi
+# Likewise the browser build, so that the test playing it in Chromium runs.
+if wasm_qt_built; then
+    echo "== web build"
+    build_web
 fi
 
 for preset in dev asan; do

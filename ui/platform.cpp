@@ -26,14 +26,9 @@ void runModal(QWidget* box, QWidget* blocked)
     delete guard.data();
 }
 
-void showActive(QWidget* window)
+void show(QWidget* window)
 {
     window->show();
-}
-
-void place(QWidget* window)
-{
-    static_cast<void>(window);
 }
 
 void endProgram()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows do differently in a browser tab: there the program cannot wait in a loop of its
-// own, the window system places no window and gives none the keyboard, and a program never ends.
+// own, Qt shows a window over the whole page unless told otherwise, places none and gives none the
+// keyboard, and a program never ends.
 // platform.cpp is the desktop's, platform_wasm.cpp the browser's; the build takes one of them.
 #pragma once
 
@@ -13,12 +14,10 @@ namespace Platform {
 // deleted once dismissed.
 void runModal(QWidget* box, QWidget* blocked);
 
-// Shows a window so that it takes the keyboard focus, as a window newly shown does on a desktop.
-void showActive(QWidget* window);
-
-// Places a window newly shown where a desktop's window manager would: in a browser, centred in
-// the page, and again whenever the page changes size. The desktop's window manager places them.
-void place(QWidget* window);
+// Shows a window as a desktop shows it: at its own size, with the keyboard focus. In a browser, a
+// window of its own (no box over another) stands centred in the page, also when the page changes
+// size, and offers no maximise: every window of the game has a fixed size.
+void show(QWidget* window);
 
 // Ends the program: on the desktop once the running handler has returned. A program in a browser
 // tab never ends: there its windows go, it takes no more input, and the page says so.

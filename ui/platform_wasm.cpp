@@ -25,13 +25,21 @@ void centre(QWidget* window)
     window->move(std::max(frame.left(), page.left()), std::max(frame.top(), page.top()));
 }
 
-// Centres its window whenever it is shown, once Qt knows the frame it draws around it.
+// Centres its window whenever it is shown, once Qt knows the frame it draws around it, and when the
+// page changes size.
 class Placer : public QObject {
 public:
+    static inline const QString Name = QStringLiteral("Placer");
+
     explicit Placer(QWidget* window)
         : QObject(window)
     {
+        setObjectName(Name);
         window->installEventFilter(this);
+        connect(window->screen(), &QScreen::availableGeometryChanged, this, [window] {
+            if (window->isVisible())
+                centre(window);
+        });
     }
 
 protected:
@@ -57,24 +65,20 @@ void runModal(QWidget* box, QWidget* blocked)
                 window->activateWindow();
         });
     }
-    showActive(box);
+    show(box);
 }
 
-void showActive(QWidget* window)
+void show(QWidget* window)
 {
-    window->show();
+    if (!window->parentWidget()
+        && !window->findChild<QObject*>(Placer::Name, Qt::FindDirectChildrenOnly)) {
+        // Maximised, Qt would stretch the window over the page.
+        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        new Placer(window);
+    }
+    // QWidget::show() would cover the page with it.
+    window->showNormal();
     window->activateWindow();
-}
-
-void place(QWidget* window)
-{
-    // Both windows have a fixed size: maximised, Qt would stretch them over the page.
-    window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    new Placer(window);
-    QObject::connect(window->screen(), &QScreen::availableGeometryChanged, window, [window] {
-        if (window->isVisible())
-            centre(window);
-    });
 }
 
 void endProgram()

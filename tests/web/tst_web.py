@@ -7,7 +7,10 @@ Selenium, and what the page shows is read back from screenshots. Exits 77 (skipp
 site has not been built (bash tools/setup.sh web builds it) or Chromium, its driver, Selenium or
 Pillow is missing.
 
-    tst_web.py --site SITE --places PLACES --references GOLDEN_REFERENCES
+    tst_web.py --site SITE --places PLACES --references GOLDEN_REFERENCES --fonts FONTS
+               [--shots FOLDER]
+
+With --shots, the page as seen at each step is kept in FOLDER, to look at.
 """
 import argparse
 import contextlib
@@ -80,15 +83,10 @@ def find(shot, picture):
     return None
 
 
-def same(first, second, box):
-    """Whether two pictures agree inside a box (left, top, width, height) of each."""
-    left, top, width, height = box
-    area = (left, top, left + width, top + height)
-    return first.crop(area).tobytes() == second.crop(area).tobytes()
-
-
-def moved(box, by):
-    return (box[0] + by[0], box[1] + by[1], box[2], box[3])
+def part(image, box, at=(0, 0)):
+    """The pixels of a box (left, top, width, height) of a window standing at `at` in the image."""
+    left, top = box[0] + at[0], box[1] + at[1]
+    return image.crop((left, top, left + box[2], top + box[3])).tobytes()
 
 
 def around(point, radius):
@@ -96,13 +94,20 @@ def around(point, radius):
 
 
 class Page:
-    def __init__(self, driver, places):
+    def __init__(self, driver, places, shots):
         self.driver = driver
         self.places = places
+        self.shots = shots
         self.at = None  # where the crossword window stands in the page
+        self.last = None  # the last screenshot taken
 
     def shot(self):
-        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+        self.last = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+        return self.last
+
+    def keep(self, name):
+        if self.shots:
+            self.shot().save(os.path.join(self.shots, f"{name}.png"))
 
     def click(self, point):
         actions = ActionBuilder(self.driver)
@@ -131,14 +136,14 @@ def play(page, references):
     label1 = (label1[0], label1[1], label1[2], min(label1[3], label2[1] - label1[1]))
 
     def verdict(shot):
-        if same(shot, solved, moved(label1, page.at)) and same(shot, fresh, moved(label2, page.at)):
+        shown1 = part(shot, label1, page.at) == part(solved, label1)
+        hidden1 = part(shot, label1, page.at) == part(fresh, label1)
+        hidden2 = part(shot, label2, page.at) == part(fresh, label2)
+        if shown1 and hidden2:
             return "MUY BIEN"
-        if same(shot, fresh, moved(label1, page.at)) and not same(shot, fresh, moved(label2, page.at)):
+        if hidden1 and not hidden2:
             return "MUY MAL"
         return None
-
-    def region(shot, box):
-        return shot.crop((box[0], box[1], box[0] + box[2], box[1] + box[3])).tobytes()
 
     print("the page: in Spanish, titled like the crossword window")
     assert page.script("return document.documentElement.lang") == "es"
@@ -150,6 +155,7 @@ def play(page, references):
     # Taken again until the caret of the first cell is in the blink's visible half.
     page.at = wait_until("the fresh crossword", lambda: find(page.shot(), fresh))
     print(f"  at {page.at} in a page of {page.shot().size}")
+    page.keep("1-fresh")
 
     print("word 1 typed right and ticked: MUY BIEN")
     for cell in places["words"][0]:
@@ -157,6 +163,7 @@ def play(page, references):
         page.type(places["letters"][cell - 1])
     page.click(places["boxes"][0])
     wait_until("MUY BIEN", lambda: verdict(page.shot()) == "MUY BIEN")
+    page.keep("2-right")
 
     print("word 2 typed wrong and ticked: MUY MAL")
     page.click(page.cell(places["words"][1][0]))
@@ -164,27 +171,34 @@ def play(page, references):
     page.type(wrong)
     page.click(places["boxes"][1])
     wait_until("MUY MAL", lambda: verdict(page.shot()) == "MUY MAL")
+    page.keep("3-wrong")
 
     print("every cell typed at once from the first, Enter after each; words 1 to 11 ticked")
     page.click(page.cell(1))
-    page.type(Keys.ENTER.join(places["letters"]))
+    page.type("".join(Keys.END + Keys.BACKSPACE + letter + Keys.ENTER
+                      for letter in places["letters"]))
     for box in places["boxes"][:11]:
         page.click(box)
     wait_until("MUY BIEN after word 11", lambda: verdict(page.shot()) == "MUY BIEN")
     before = page.shot()
-    centre = moved(around((places["size"][0] // 2, places["size"][1] // 2), 20), page.at)
+    centre = around((places["size"][0] // 2, places["size"][1] // 2), 20)
     blocked = around(page.cell(64), 4)
 
     print("word 12 ticked: the GANASTES box; the crossword takes no click or key while it is up")
     page.click(places["boxes"][11])
-    wait_until("the box over the crossword", lambda: not same(page.shot(), before, centre))
+    wait_until("the box over the crossword",
+               lambda: part(page.shot(), centre, page.at) != part(before, centre, page.at))
+    page.keep("4-ganastes")
     page.click(page.cell(64))
     page.type("Q")
     print("Return dismisses it")
     page.type(Keys.ENTER)
-    after = wait_until("the box gone", lambda: (lambda shot: shot if same(shot, before, centre)
-                                                  else None)(page.shot()))
-    assert same(after, before, moved(blocked, page.at)), "the crossword took a key under the box"
+    wait_until("the box gone",
+               lambda: part(page.shot(), centre, page.at) == part(before, centre, page.at))
+    after = page.last
+    page.keep("5-dismissed")
+    assert part(after, blocked, page.at) == part(before, blocked, page.at), \
+        "the crossword took a click or a key while the box was up"
     assert verdict(after) == "MUY BIEN"
 
     print("AUTOR: the credits for five seconds, then a fresh crossword that takes keys at once")
@@ -192,6 +206,7 @@ def play(page, references):
     page.click(places["menu"]["AUTOR"])
     credits_at = wait_until("the credits", lambda: find(page.shot(), credits))
     assert find(page.shot(), fresh) is None
+    page.keep("6-credits")
     page.type(Keys.ESCAPE)
     wait_until("the crossword back", lambda: find(page.shot(), fresh))
     back = time.monotonic()
@@ -199,7 +214,9 @@ def play(page, references):
     print(f"  credits at {credits_at}, crossword back {back - clicked:.2f} s after the click")
     first = around(page.cell(1), 8)
     page.type("Q")
-    wait_until("a letter in the first cell", lambda: not same(page.shot(), fresh, moved(first, page.at)))
+    wait_until("a letter in the first cell",
+               lambda: part(page.shot(), first, page.at) != part(fresh, first))
+    page.keep("7-fresh-again")
 
     print("SALIR: the windows go and the page says that the game has ended")
     page.click(places["menu"]["SALIR"])
@@ -208,6 +225,7 @@ def play(page, references):
         "!document.getElementById('status').hidden && "
         "document.getElementById('message').textContent"))
     print(f"  the page says: {said}")
+    page.keep("8-ended")
 
 
 def main():
@@ -215,6 +233,8 @@ def main():
     parser.add_argument("--site", required=True)
     parser.add_argument("--places", required=True)
     parser.add_argument("--references", required=True)
+    parser.add_argument("--fonts", required=True)
+    parser.add_argument("--shots")
     arguments = parser.parse_args()
 
     if not os.path.isfile(os.path.join(arguments.site, "index.html")):
@@ -247,11 +267,24 @@ def main():
                          "--disable-sync", f"--user-data-dir={os.path.join(root, 'profile')}"):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        driver = webdriver.Chrome(service=Service(chromedriver), options=options)
+        # The page's own lines in the game's bundled sans serif, whatever the machine has installed.
+        fonts = os.path.join(root, "fonts.conf")
+        with open(fonts, "w", encoding="utf-8") as conf:
+            conf.write(f'<?xml version="1.0"?><fontconfig><dir>{os.path.abspath(arguments.fonts)}'
+                       f'</dir><cachedir>{root}/fontconfig</cachedir></fontconfig>\n')
+        service = Service(chromedriver, env=dict(os.environ, FONTCONFIG_FILE=fonts))
+        driver = webdriver.Chrome(service=service, options=options)
         stack.callback(driver.quit)
         driver.get(f"http://127.0.0.1:{server.server_address[1]}/juego/")
+        page = Page(driver, places, arguments.shots)
         try:
-            play(Page(driver, places), references)
+            play(page, references)
+        except AssertionError:
+            if page.last:
+                shot = os.path.join(tempfile.gettempdir(), "web-page-failed.png")
+                page.last.save(shot)
+                print(f"the page as last seen: {shot}")
+            raise
         finally:
             errors = [entry["message"] for entry in driver.get_log("browser")
                       if entry["level"] == "SEVERE"]

@@ -65,7 +65,7 @@ private:
         // ignore an X window's request too. A window newly shown gets both everywhere.
         m_reshown = true;
         m_box->hide();
-        Platform::showActive(m_box);
+        Platform::show(m_box);
     }
 
     QWidget* m_box;
