@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -51,6 +52,52 @@ protected:
     }
 };
 
+// Qt 6.4's browser platform gives the press of a modifier key (Shift, Ctrl, Alt, Meta) the
+// modifiers held after the key goes down, and its release those held after it comes up, where Qt
+// expects those held before. Alt pressed alone then never reaches the menu bar, which highlights
+// its first entry for the keyboard on Alt as on the desktop. Put right for every window.
+class ModifierKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        static_cast<void>(watched);
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease
+            && type != QEvent::ShortcutOverride)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifier own = modifierOf(key->key());
+        if (own != Qt::NoModifier) {
+            // Held before a release, not before a press; the same answer however often it is
+            // asked, as the event goes from one receiver to the next.
+            Qt::KeyboardModifiers before = key->QInputEvent::modifiers();
+            before.setFlag(own, type == QEvent::KeyRelease);
+            key->setModifiers(before);
+        }
+        return false;
+    }
+
+private:
+    static Qt::KeyboardModifier modifierOf(int key)
+    {
+        switch (key) {
+        case Qt::Key_Shift:
+            return Qt::ShiftModifier;
+        case Qt::Key_Control:
+            return Qt::ControlModifier;
+        case Qt::Key_Alt:
+            return Qt::AltModifier;
+        case Qt::Key_Meta:
+            return Qt::MetaModifier;
+        default:
+            return Qt::NoModifier;
+        }
+    }
+};
+
 } // namespace
 
 void runModal(QWidget* box, QWidget* blocked)
@@ -70,6 +117,11 @@ void runModal(QWidget* box, QWidget* blocked)
 
 void show(QWidget* window)
 {
+    static const bool keysPutRight = [] {
+        qApp->installEventFilter(new ModifierKeys(qApp));
+        return true;
+    }();
+    static_cast<void>(keysPutRight);
     if (!window->parentWidget()
         && !window->findChild<QObject*>(Placer::Name, Qt::FindDirectChildrenOnly)) {
         // Maximised, Qt would stretch the window over the page.
