@@ -14,7 +14,7 @@
 // program on Linux; and the caret does not blink, so the focused cell always shows it. The
 // references hold the Qt version that drew them; under another Qt minor version the comparison is
 // skipped, since Qt's own drawing of frames and check boxes changes between versions.
-#include "app/windowsequence.h"
+#include "app/application.h"
 #include "puzzle/puzzle.h"
 #include "tests/support/imagecompare.h"
 #include "tests/support/support.h"
