@@ -2,6 +2,7 @@
 // For the browser test: where the crossword window's controls stand, in its own pixels (as in the
 // golden references), what each cell expects, and the window's title, printed as JSON. Taken from
 // the window itself, built offscreen as the program builds it.
+#include "app/application.h"
 #include "app/windowsequence.h"
 #include "puzzle/puzzle.h"
 #include "tests/support/support.h"
