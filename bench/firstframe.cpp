@@ -18,6 +18,7 @@
 namespace FirstFrame {
 namespace {
 
+#ifndef Q_OS_WASM
 // How much of the program's own file is mapped in, from /proc/self/smaps. The kernel maps a file
 // in blocks around each page read (64 KiB, or whole large folios of up to some hundred KiB on
 // newer kernels), so this part of the peak depends on the kernel as much as on the program.
@@ -39,6 +40,7 @@ qint64 ownFileResidentKib()
     }
     return total;
 }
+#endif
 
 // Watches every object's paint events, since the window may not exist yet when watching
 // starts; removes itself after the first frame.
