@@ -28,17 +28,16 @@ esac
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
-# offscreen platform the tests run on).
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n)
-# The tests switch accessibility on through Qt's private GUI headers; CPack's Debian generator finds
-# the libraries' packages with dpkg-shlibdeps and file.
+# offscreen platform the tests run on; the crossword window and the tests use Qt's private GUI
+# headers).
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n)
+# CPack's Debian generator finds the libraries' packages with dpkg-shlibdeps and file.
 case "$mode" in
-test) packages+=(qt6-base-private-dev dpkg-dev file) ;;
-package) packages+=(dpkg-dev file) ;;
+test | package) packages+=(dpkg-dev file) ;;
 # The Windows build: MinGW-w64's compilers and tools, ninja, xz and Perl (Qt's header generator)
 # for building Qt from Debian's qtbase sources, and Wine with an X server and window manager for
 # the test that plays the exe.
-windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
+windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
     xz-utils perl wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
 esac
 # The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
@@ -90,7 +89,7 @@ install_missing() {
     if ! command -v dpkg-query >/dev/null 2>&1; then
         for tool in cmake c++; do
             command -v "$tool" >/dev/null 2>&1 || {
-                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files." >&2
+                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files with the private GUI headers." >&2
                 exit 1
             }
         done
