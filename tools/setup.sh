@@ -67,12 +67,18 @@ needs_source_entry() {
     { [ "$mode" = windows ] || [ "$mode" = web ]; } && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
 }
 write_source_entry() {
-    local codename uri
-    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-    # The archive this system already installs Debian's packages from.
-    uri=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
+    local codename uri=
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    # The archive this system already installs its release's packages from, as apt is configured.
+    [ -z "$codename" ] || uri=$(apt-get indextargets --no-release-info \
+        --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
         | awk -v release="$codename" '$2 == release { print $1; exit }')
-    [ -n "$uri" ] || uri=http://deb.debian.org/debian/
+    if [ -z "$uri" ]; then
+        echo "apt installs from no archive for the release '$codename' (VERSION_CODENAME in" \
+            "/etc/os-release). Add a deb-src entry with the archive and release of your deb entries" \
+            "to apt's sources, run apt-get update, and run this again." >&2
+        exit 1
+    fi
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$uri" "$codename" \
         | "${sudo[@]}" tee "$source_list" >/dev/null
     if [ -f /usr/share/keyrings/debian-archive-keyring.gpg ]; then
