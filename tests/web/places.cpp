@@ -52,8 +52,11 @@ int main(int argc, char* argv[])
     }
     QJsonArray boxes;
     QJsonArray words;
+    QJsonArray indicators;
     for (int word = 1; word <= Puzzle::WordCount; ++word) {
         boxes.append(centreOf(control(form, QStringLiteral("Check%1").arg(word))));
+        const int indicator = Puzzle::pictureSlots(word).indicator;
+        indicators.append(boxOf(control(form, QStringLiteral("Image%1").arg(indicator))));
         QJsonArray wordCells;
         for (int cell : Puzzle::cellsOfWord(word))
             wordCells.append(cell);
@@ -72,6 +75,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("letters"), letters},
         {QStringLiteral("words"), words},
         {QStringLiteral("boxes"), boxes},
+        {QStringLiteral("indicators"), indicators},
         {QStringLiteral("label1"), boxOf(control<QLabel>(form, QStringLiteral("Label1")))},
         {QStringLiteral("label2"), boxOf(control<QLabel>(form, QStringLiteral("Label2")))},
     };

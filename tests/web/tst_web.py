@@ -197,6 +197,9 @@ def play(page, references):
     assert part(after, blocked, page.at) == part(before, blocked, page.at), \
         "the crossword took a click or a key while the box was up"
     assert verdict(after) == "MUY BIEN"
+    # Every word's picture says it is right: each key typed ahead went to its own cell.
+    for word, indicator in enumerate(places["indicators"], start=1):
+        assert part(after, indicator, page.at) == part(solved, indicator), f"word {word} is wrong"
 
     print("AUTOR: the credits for five seconds, then a fresh crossword that takes keys at once")
     clicked = time.monotonic()
