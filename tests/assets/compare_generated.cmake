@@ -3,7 +3,8 @@
 # committed under assets/.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
-execute_process(COMMAND "${GENERATOR}" "${WORK}" RESULT_VARIABLE result)
+# In a cross build, through the emulator (EMULATOR) the tests run under.
+execute_process(COMMAND ${EMULATOR} "${GENERATOR}" "${WORK}" RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "picturegen failed: ${result}")
 endif()
