@@ -112,6 +112,12 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # CPack names the building machine's architecture; a cross build names the one it builds for.
+    if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+            OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+            ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    endif()
     # Qt's Wayland plug-in, so that a Wayland desktop shows the game itself, sharp at any scale,
     # rather than through XWayland; X11 needs nothing more.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
