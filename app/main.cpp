@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
 #include "app/windowsequence.h"
+#include "ui/platform.h"
 
 #include <cstdlib>
 #include <QApplication>
@@ -11,13 +13,17 @@ int main(int argc, char* argv[])
     configureApplication(app);
 
     WindowSequence windows;
-    QObject::connect(&windows, &WindowSequence::finished, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&windows, &WindowSequence::finished, &app, &Platform::endProgram);
     windows.showForm1();
     const int status = QApplication::exec();
-    // Qt 6.4's Wayland plug-in can deadlock as it closes its connection: its event thread waits
-    // for a read that the main thread prepared and never finishes, and the window stays on the
-    // screen, frozen. The game has nothing to save, and the system releases all it holds.
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Qt 6.4's Wayland plug-in can deadlock as it closes its connection: the main thread may
+    // prepare a read after the plug-in's event threads were told to stop (EventThread in qtwayland
+    // 6.4's qwaylanddisplay.cpp), and the last of them waits in wl_display_read_events for it for
+    // ever; the window stays on the screen, frozen. Later plug-ins prepare no read once stopping.
+    // The game has nothing to save, and the system releases all it holds.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         std::_Exit(status);
+#endif
     return status;
 }

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windowsequence.h"
 
-#include "app/identity.h"
-#include "app/qtspanish.h"
-#include "assets/fonts.h"
-#include "assets/pictures.h"
 #include "ui/credits/form2.h"
 #include "ui/crossword/form1.h"
-
-#include <QApplication>
+#include "ui/platform.h"
 
 WindowSequence::WindowSequence(std::shared_ptr<const Clock> clock, QObject* parent)
     : QObject(parent)
@@ -34,7 +29,7 @@ Form1* WindowSequence::showForm1()
         connect(m_form1, &Form1::autorRequested, this, &WindowSequence::mnuautor_Click);
         connect(m_form1, &QObject::destroyed, this, [this] { m_endCheck.request(); });
     }
-    m_form1->show();
+    Platform::show(m_form1);
     return m_form1;
 }
 
@@ -48,7 +43,7 @@ Form2* WindowSequence::showForm2()
         });
         connect(m_form2, &Form2::crosswordRequested, this, &WindowSequence::showForm1);
     }
-    m_form2->show();
+    Platform::show(m_form2);
     return m_form2;
 }
 
@@ -76,31 +71,4 @@ void WindowSequence::endIfNoWindow()
 {
     if (!m_form1 && !m_form2)
         Q_EMIT finished();
-}
-
-QtCommandLine::QtCommandLine(const char* programPath)
-    : m_arguments {programPath ? programPath : TELMARONDA_NAME}
-{
-#ifdef Q_OS_WIN
-    m_arguments.insert(m_arguments.end(), {"-platform", "windows:fontengine=freetype"});
-#endif
-    for (std::string& argument : m_arguments)
-        m_argv.push_back(argument.data());
-    m_argc = static_cast<int>(m_argv.size());
-    m_argv.push_back(nullptr);
-}
-
-void configureApplication(QApplication& app)
-{
-    QApplication::setApplicationName(QStringLiteral(TELMARONDA_NAME));
-    QApplication::setApplicationVersion(QStringLiteral(TELMARONDA_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(TELMARONDA_APP_ID));
-    QApplication::setWindowIcon(Pictures::applicationIcon());
-    app.setQuitOnLastWindowClosed(false);
-    installQtSpanish(app);
-    // Controls without a font of their own (the menu bar, the message box) use the bundled sans
-    // serif too, not whatever the desktop or Windows offers.
-    QApplication::setFont(Fonts::sansSerif(9));
-    // Always left to right, whatever a translation or the command line would make of it.
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }

@@ -15,10 +15,6 @@
 #include <memory>
 #include <QObject>
 #include <QPointer>
-#include <string>
-#include <vector>
-
-class QApplication;
 
 class WindowSequence : public QObject {
     Q_OBJECT
@@ -53,24 +49,3 @@ private:
     // Once the handler that unloaded a window has returned.
     QueuedCall m_endCheck {this, [this] { endIfNoWindow(); }};
 };
-
-// The command line Qt is given. The program takes none: Qt sees only the program's name, so none of
-// its own options (-reverse, -style, -stylesheet, -qwindowtitle...) can change the game. On Windows
-// it also asks for text drawn with FreeType, as on Linux, rather than with GDI, whose whole-pixel
-// advances make the captions narrower: so they break into the same lines on every system.
-class QtCommandLine {
-public:
-    explicit QtCommandLine(const char* programPath);
-    // For QApplication, which keeps both for its whole life.
-    int& argc() { return m_argc; }
-    char** argv() { return m_argv.data(); }
-
-private:
-    std::vector<std::string> m_arguments;
-    std::vector<char*> m_argv;
-    int m_argc = 0;
-};
-
-// Application-wide settings: the program's name and icon, Qt's own texts in Spanish, its own font,
-// left-to-right layout, and that Qt leaves deciding the program's end to WindowSequence.
-void configureApplication(QApplication& app);

@@ -28,6 +28,8 @@ public:
         if (m_added || !QGuiApplication::instance())
             return;
         m_added = true;
+        static const bool catalogue = (useOwnCatalogue(), true);
+        static_cast<void>(catalogue);
         // Hand Qt the built-in bytes themselves rather than a copy: the fonts are stored
         // uncompressed (assets/CMakeLists.txt).
         const QResource resource {QString(m_path)};

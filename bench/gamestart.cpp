@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own start, exactly as the program makes it, ending on the crossword window's first
 // painted frame.
+#include "app/application.h"
 #include "app/windowsequence.h"
 #include "bench/firstframe.h"
 

@@ -3,6 +3,7 @@
 // pasted into the focused cell:
 //   bench_idle [characters] [seconds]   (default 1000000 characters over 10 seconds)
 // Prints the share of one core the whole process used over that time.
+#include "app/application.h"
 #include "app/windowsequence.h"
 
 #include <cstdio>

@@ -8,6 +8,7 @@
 //                                    50 and every 250 cycles, and how far it strays after cycle 50
 //   bench_sequence credits [runs]    time from the credits window's load to its unload, on the
 //                                    program's own clock
+#include "app/application.h"
 #include "app/windowsequence.h"
 #include "bench/firstframe.h"
 

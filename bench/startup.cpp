@@ -2,15 +2,19 @@
 // Start-up benchmark driver: runs the floor program and the game's start-up probe in pairs, the
 // order alternating from pair to pair, and prints the median time to the first frame the display
 // server has taken and the median peak memory of each, and the median with its interquartile range
-// of the per-pair ratios game / floor. With --launcher, each program is started through it (the
-// Windows programs through Wine).
+// of the per-pair ratios game / floor; then the game's own start-up, the per-pair difference game -
+// floor, beside the floor's time and the processor's name, so that a slow floor and a fast game
+// are told apart. With --launcher, each program is started through it (the Windows programs
+// through Wine).
 //   startup [--launcher <program>] <floor-program> <game-probe> [pairs]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <vector>
 
 namespace {
@@ -66,6 +70,17 @@ double median(const std::vector<double>& values)
     return quantile(values, 0.5);
 }
 
+// The processor's name as the kernel gives it, or its architecture.
+QString processorName()
+{
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    if (info.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : info.readAll().split('\n'))
+            if (line.startsWith("model name"))
+                return QString::fromUtf8(line.mid(line.indexOf(':') + 1).trimmed());
+    return QSysInfo::currentCpuArchitecture();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -84,7 +99,7 @@ int main(int argc, char* argv[])
     const int runs = arguments.size() > 3 ? arguments.at(3).toInt() : 31;
     const QString programs[2] = {arguments.at(1), arguments.at(2)};
 
-    std::vector<double> times[2], flushed[2], memory[2], ownFile[2], ratios, flushedRatios;
+    std::vector<double> times[2], flushed[2], memory[2], ownFile[2], ratios, flushedRatios, own;
     // One warm-up of each, so both find the libraries in the page cache.
     for (const QString& program : programs) {
         Sample ignored;
@@ -107,6 +122,7 @@ int main(int argc, char* argv[])
             ownFile[which].push_back(samples[which].ownFileKib);
         }
         ratios.push_back(samples[1].milliseconds / samples[0].milliseconds);
+        own.push_back(samples[1].milliseconds - samples[0].milliseconds);
         flushedRatios.push_back(samples[1].flushedMilliseconds / samples[0].flushedMilliseconds);
     }
 
@@ -133,12 +149,17 @@ int main(int argc, char* argv[])
     std::printf("| %-40s | %7.1f ms | %7.1f ms | %-28s |\n", "first frame, flushed by the program",
         median(flushed[0]), median(flushed[1]), qPrintable(ratioCell(flushedRatios)));
     // A program that cannot read its own memory figures (on Windows) reports -1 for them.
-    if (median(memory[0]) < 0 || median(memory[1]) < 0)
-        return 0;
-    std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n",
-        "peak resident memory at the first frame", floorMib, gameMib,
-        qPrintable(difference(gameMib - floorMib)));
-    std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n", "  of which the program's own file",
-        floorFileMib, gameFileMib, qPrintable(difference(gameFileMib - floorFileMib)));
+    if (median(memory[0]) >= 0 && median(memory[1]) >= 0) {
+        std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n",
+            "peak resident memory at the first frame", floorMib, gameMib,
+            qPrintable(difference(gameMib - floorMib)));
+        std::printf("| %-40s | %6.1f MiB | %6.1f MiB | %-28s |\n",
+            "  of which the program's own file", floorFileMib, gameFileMib,
+            qPrintable(difference(gameFileMib - floorFileMib)));
+    }
+    std::printf("\nthe game's own start-up, game - floor per pair: %+.1f ms [%+.1f, %+.1f], x %.3f "
+                "over a floor of %.1f ms, on %s\n",
+        median(own), quantile(own, 0.25), quantile(own, 0.75), median(ratios), median(times[0]),
+        qPrintable(processorName()));
     return 0;
 }

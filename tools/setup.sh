@@ -9,6 +9,10 @@
 #                                build/windows/packages, then play it under Wine in the test
 #                                that does so; the first run also builds a static Qt for Windows
 #                                (about an hour), kept in a cache for every later run
+#   bash tools/setup.sh web      build the game for a browser, its site build/web/site and its zip
+#                                in build/web/packages, then play it in Chromium in the test that
+#                                does so; the first run also builds a static Qt for WebAssembly
+#                                (about half an hour), kept in a cache for every later run
 #   bash tools/setup.sh arm64    cross-build the program for 64-bit ARM Linux against Debian's arm64
 #                                Qt (multiarch), run its tests under qemu-aarch64-static and build
 #                                build/arm64/packages/telmaronda_*_arm64.deb
@@ -17,9 +21,9 @@ set -euo pipefail
 
 mode=${1:-play}
 case "$mode" in
-play | test | package | windows | arm64) ;;
+play | test | package | windows | web | arm64) ;;
 *)
-    echo "usage: bash tools/setup.sh [play|test|package|windows|arm64]" >&2
+    echo "usage: bash tools/setup.sh [play|test|package|windows|web|arm64]" >&2
     exit 2
     ;;
 esac
@@ -44,6 +48,19 @@ windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-to
 arm64) packages+=(dpkg-dev file g++-aarch64-linux-gnu qt6-base-dev:arm64 qt6-base-private-dev:arm64
     libxkbcommon-dev:arm64 qemu-user-static) ;;
 esac
+# The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
+# qtbase sources, and Chromium with its driver, Selenium and Pillow for the test that plays the page.
+# The test command builds it too where this machine has built the static Qt for WebAssembly before.
+web_packages=(emscripten nodejs ninja-build xz-utils perl
+    chromium chromium-driver python3-selenium python3-pil)
+wasm_qt_built() {
+    [ -f "$(bash tools/wasm/build-qt.sh --prefix 2>/dev/null)/.complete" ]
+}
+if [ "$mode" = web ]; then
+    packages+=(qt6-base-private-dev "${web_packages[@]}")
+elif [ "$mode" = test ] && wasm_qt_built; then
+    packages+=("${web_packages[@]}")
+fi
 # And the tools some tests check with: the desktop entry and AppStream validators, the
 # clang-format whose formatting the code follows, a windres for the Windows resources, an X
 # server with a window manager, and a Wayland compositor with its tools and Qt's Wayland plug-in,
@@ -57,7 +74,7 @@ test_packages=("${tool_packages[@]}"
 # apt-get source needs a deb-src entry for the Debian release; it gets a sources file of its own.
 source_list=/etc/apt/sources.list.d/telmaronda-deb-src.sources
 needs_source_entry() {
-    [ "$mode" = windows ] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
+    { [ "$mode" = windows ] || [ "$mode" = web ]; } && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
 }
 write_source_entry() {
     local codename uri
@@ -179,6 +196,30 @@ build_windows() {
     cpack --preset windows
 }
 
+# The game for a browser: the static Qt for WebAssembly from the cache (built first when missing),
+# then the program, its site and the site's zip.
+build_web() (
+    # shellcheck source=tools/wasm/emscripten.sh
+    source tools/wasm/emscripten.sh
+    bash tools/wasm/build-qt.sh
+    TELMARONDA_WASM_QT=$(bash tools/wasm/build-qt.sh --prefix)
+    export TELMARONDA_WASM_QT
+    cmake --preset web >/dev/null
+    cmake --build --preset web -j"$jobs"
+    rm -f build/web/packages/*.zip
+    cpack --preset web
+)
+
+if [ "$mode" = web ]; then
+    build_web
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev -j"$jobs" --target webplaces
+    ctest --preset dev -R web_page_plays_in_chromium --output-on-failure
+    echo "To play it here: python3 -m http.server --bind 127.0.0.1 --directory build/web/site 8000"
+    echo "then open http://127.0.0.1:8000/ in a browser."
+    exit
+fi
+
 if [ "$mode" = windows ]; then
     build_windows
     cmake --preset dev >/dev/null
@@ -192,6 +233,11 @@ fi
 if [ -f "$(bash tools/windows/build-qt.sh --prefix 2>/dev/null)/.complete" ]; then
     echo "== windows build"
     build_windows
+fi
+# Likewise the browser build, so that the test playing it in Chromium runs.
+if wasm_qt_built; then
+    echo "== web build"
+    build_web
 fi
 
 for preset in dev asan; do

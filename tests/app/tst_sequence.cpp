@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
 #include "app/windowsequence.h"
 #include "assets/pictures.h"
 #include "tests/support/support.h"

@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPainter>
 #include <QtTest>
 
 class FontsTest : public QObject {
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void facesRegisterOnFirstUse();
     void bundledFacesAreUsed_data();
     void bundledFacesAreUsed();
+    void machineSettingsChangeNothing();
 };
 
 void FontsTest::facesRegisterOnFirstUse()
@@ -70,6 +72,24 @@ void FontsTest::bundledFacesAreUsed()
     QCOMPARE(info.family(), family);
     QCOMPARE(info.bold(), bold);
     QCOMPARE(font.hintingPreference(), QFont::PreferVerticalHinting);
+}
+
+// Text is antialiased whatever the machine's fontconfig settings say: CTest runs this function
+// under aliased.conf too, which turns antialiasing off.
+void FontsTest::machineSettingsChangeNothing()
+{
+    QImage text(48, 24, QImage::Format_RGB32);
+    text.fill(Qt::white);
+    QPainter painter(&text);
+    painter.setFont(Fonts::sansSerif(12));
+    painter.drawText(text.rect(), Qt::AlignCenter, QStringLiteral("AVO"));
+    painter.end();
+    const auto grey = [](QRgb pixel) { return qGray(pixel) > 32 && qGray(pixel) < 224; };
+    int greys = 0;
+    for (int y = 0; y < text.height(); ++y)
+        for (int x = 0; x < text.width(); ++x)
+            greys += grey(text.pixel(x, y));
+    QVERIFY(greys > 0);
 }
 
 QTEST_MAIN(FontsTest)

@@ -4,6 +4,7 @@
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
 #include "ui/credits/form2.h"
+#include "ui/credits/layout.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -47,7 +48,7 @@ private Q_SLOTS:
     {
         QCOMPARE(m_form->objectName(), QStringLiteral("Form2"));
         QCOMPARE(m_form->windowTitle(), QStringLiteral("ACERCA DEL AUTOR"));
-        QCOMPARE(m_form->size(), Twips::size(6150, 3600));
+        QCOMPARE(m_form->size(), CreditsLayout::Window.pixels().size());
         // Fixed: tiling window managers float it rather than stretch it.
         QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
         QVERIFY(m_form->isWindow());
@@ -319,7 +320,7 @@ private Q_SLOTS:
         QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
             m_form->windowHandle(), QRect(shown.topLeft(), QSize(1280, 1005)));
         QCOMPARE(m_form->size(), QSize(1280, 1005));
-        QTRY_COMPARE(m_form->size(), Twips::size(6150, 3600));
+        QTRY_COMPARE(m_form->size(), CreditsLayout::Window.pixels().size());
         for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
             m_form->setWindowState(state);
             QTRY_COMPARE(m_form->windowState(), Qt::WindowNoState);

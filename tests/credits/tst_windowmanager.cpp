@@ -4,10 +4,10 @@
 // where and as it was; keys typed faster than the window takes them land where they were typed
 // for; and the "GANASTES" box cannot get lost. Run through with-window-manager.sh, which starts
 // the server and the manager; skipped elsewhere.
-#include "puzzle/twips.h"
 #include "tests/support/support.h"
 #include "tests/support/xdo.h"
 #include "ui/credits/form2.h"
+#include "ui/credits/layout.h"
 #include "ui/crossword/form1.h"
 
 #include <QAbstractButton>
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QTRY_VERIFY(std::any_of(watch.positions.cbegin(), watch.positions.cend(),
             [&](const QPoint& at) { return at != placed; }));
         QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
-        QTRY_COMPARE(form->size(), Twips::size(6150, 3600));
+        QTRY_COMPARE(form->size(), CreditsLayout::Window.pixels().size());
         QTRY_COMPARE(form->pos(), placed);
         QCOMPARE(form->windowTitle(), QStringLiteral("ACERCA DEL AUTOR"));
         delete form;

@@ -8,6 +8,7 @@
 //
 // A crash names no step, but the seed is in the first lines of the output, and fewer steps narrow
 // the session down to the event that crashes.
+#include "app/application.h"
 #include "app/windowsequence.h"
 #include "puzzle/puzzle.h"
 #include "tests/support/support.h"

@@ -10,6 +10,7 @@
 #include "puzzle/puzzle.h"
 #include "puzzle/twips.h"
 #include "tests/support/imagecompare.h"
+#include "ui/credits/layout.h"
 #include "ui/crossword/layout.h"
 
 #include <cstdio>
@@ -262,7 +263,7 @@ void TestSway::creditsFloatAtTheirSize()
     shown.start();
     const View credits = only(CreditsTitle);
     QVERIFY(credits.floating);
-    QCOMPARE(credits.content.size(), Twips::size(6150, 3600));
+    QCOMPARE(credits.content.size(), CreditsLayout::Window.pixels().size());
     QVERIFY(views().value(CrosswordTitle).isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(only(CrosswordTitle).focused, 10000);
     QVERIFY(views().value(CreditsTitle).isEmpty());

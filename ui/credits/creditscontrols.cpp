@@ -106,11 +106,11 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
-LineControl::LineControl(int x1, int x2, int y, QWidget* parent)
+LineControl::LineControl(const QRect& box, QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(x1, y, x2 - x1, 1);
+    setGeometry(box);
 }
 
 void LineControl::paintEvent(QPaintEvent*)

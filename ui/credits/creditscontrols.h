@@ -31,11 +31,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A horizontal rule one pixel high from x1 to x2 at height y, in the window-text colour.
+// A rule filling its box, in the window-text colour.
 class LineControl : public QWidget {
     Q_OBJECT
 public:
-    LineControl(int x1, int x2, int y, QWidget* parent = nullptr);
+    LineControl(const QRect& box, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,9 +3,9 @@
 
 #include "assets/fonts.h"
 #include "assets/pictures.h"
-#include "puzzle/twips.h"
 #include "ui/credits/creditscontrols.h"
 #include "ui/credits/creditstexts.h"
+#include "ui/credits/layout.h"
 #include "ui/credits/windowpin.h"
 #include "ui/keys.h"
 #include "ui/widgets/accessibility.h"
@@ -73,7 +73,7 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ACERCA DEL AUTOR"));
     // A fixed size: a tiling window manager floats the window rather than stretching it.
-    setFixedSize(Twips::size(6150, 3600));
+    setFixedSize(CreditsLayout::Window.pixels().size());
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -82,22 +82,22 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
 
     // Controls from the bottom of the stack to the top: each one is drawn over the ones before.
     auto* shape1 = new ShapeControl(
-        ShapeControl::Outline, Twips::rect(0, 0, 5895, 3375), Qt::black, 40, this);
+        ShapeControl::Outline, CreditsLayout::Shape1.pixels(), Qt::black, 40, this);
     shape1->setObjectName(QStringLiteral("Shape1"));
     auto* shape2 = new ShapeControl(
-        ShapeControl::RoundedFill, Twips::rect(120, 120, 5895, 3375), CardOrange, 0, this);
+        ShapeControl::RoundedFill, CreditsLayout::Shape2.pixels(), CardOrange, 0, this);
     shape2->setObjectName(QStringLiteral("Shape2"));
 
     m_label1 = makeLabel(
         this, "Label1", CreditsTexts::toQString(CreditsTexts::Title), 18, Qt::AlignLeft);
     m_label1->setWordWrap(false);
     m_label1->setToolTip(CreditsTexts::toQString(CreditsTexts::Version));
-    m_label1->move(Twips::rect(1200, 240, 3255, 435).topLeft());
+    m_label1->move(CreditsLayout::Label1.pixels().topLeft());
     m_label1->adjustSize(); // sized to fit its text
 
     m_imgSalir = new PictureBox(this);
     m_imgSalir->setObjectName(QStringLiteral("imgSalir"));
-    m_imgSalir->setGeometry(Twips::rect(5520, 240, 360, 360));
+    m_imgSalir->setGeometry(CreditsLayout::imgSalir.pixels());
     m_imgSalir->setPicture(Pictures::closePicture());
     m_imgSalir->setCursor(Pictures::handCursor());
     m_imgSalir->setToolTip(QStringLiteral("Cerrar"));
@@ -106,31 +106,29 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     m_imgSalir->installEventFilter(this);
 
     m_label2 = makeLabel(this, "Label2", CreditsTexts::creditsBlock(), 8.25, Qt::AlignLeft);
-    m_label2->setGeometry(Twips::rect(240, 720, 2055, 1935));
+    m_label2->setGeometry(CreditsLayout::Label2.pixels());
 
-    auto* line2
-        = new LineControl(Twips::toPixels(360), Twips::toPixels(2400), Twips::toPixels(1440), this);
+    auto* line2 = new LineControl(CreditsLayout::Line2.pixels(), this);
     line2->setObjectName(QStringLiteral("Line2"));
-    auto* line1
-        = new LineControl(Twips::toPixels(360), Twips::toPixels(2280), Twips::toPixels(2640), this);
+    auto* line1 = new LineControl(CreditsLayout::Line1.pixels(), this);
     line1->setObjectName(QStringLiteral("Line1"));
 
     m_label3 = makeLabel(
         this, "Label3", CreditsTexts::toQString(CreditsTexts::Dedication), 8.25, Qt::AlignHCenter);
-    m_label3->setGeometry(Twips::rect(2160, 1080, 3735, 615));
+    m_label3->setGeometry(CreditsLayout::Label3.pixels());
 
     m_label4 = makeLabel(this, "Label4", CreditsTexts::framedAddress(), 8.25, Qt::AlignHCenter);
-    m_label4->setGeometry(Twips::rect(1800, 1680, 3735, 615));
+    m_label4->setGeometry(CreditsLayout::Label4.pixels());
     connect(m_label4, &CaptionLabel::clicked, this, &Form2::Label4_Click);
 
     m_image9 = new PictureBox(this);
     m_image9->setObjectName(QStringLiteral("Image9"));
-    m_image9->setGeometry(Twips::rect(5280, 2760, 600, 375));
+    m_image9->setGeometry(CreditsLayout::Image9.pixels());
     m_image9->setPicture(Pictures::flag());
     m_image9->setAccessibleName(QStringLiteral("Bandera"));
 
     m_label5 = makeLabel(this, "Label5", CreditsTexts::rightsNotice(), 8.25, Qt::AlignHCenter);
-    m_label5->setGeometry(Twips::rect(960, 2880, 4215, 375));
+    m_label5->setGeometry(CreditsLayout::Label5.pixels());
     connect(m_label5, &CaptionLabel::clicked, this, &Form2::Label5_Click);
 
     describeForScreenReaders(this);

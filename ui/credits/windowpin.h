@@ -5,24 +5,22 @@
 // a window on request, and some iconify or resize one whatever its buttons and size hints, so the
 // pin undoes what gets through. (Under Wayland a window learns nothing of its position, so there a
 // move by the compositor stays.) On Windows, which draws the frame itself, a drag of the frame is
-// refused before it starts.
+// refused before it starts (windowpin_win.cpp).
 #pragma once
 
 #include "ui/queuedcall.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPoint>
 #include <QSize>
 
 class QWidget;
 
-class WindowPin : public QObject, private QAbstractNativeEventFilter {
+class WindowPin : public QObject {
     Q_OBJECT
 public:
     // Pins the window for as long as it lives; the pin belongs to the window.
     static void pin(QWidget* window);
-    ~WindowPin() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,7 +28,9 @@ protected:
 private:
     explicit WindowPin(QWidget* window);
     void restore();
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+    // Where the system draws the frame itself, refuses a drag of it for as long as the window
+    // lives; elsewhere does nothing.
+    static void refuseFrameDrags(QWidget* window);
 
     QWidget* m_window;
     // Where the window stood when it was first drawn, once the window system had placed it, and

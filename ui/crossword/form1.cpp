@@ -13,6 +13,7 @@
 #include "ui/crossword/menubarstyle.h"
 #include "ui/crossword/messagebox.h"
 #include "ui/keys.h"
+#include "ui/platform.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/picturebox.h"
 
@@ -302,7 +303,7 @@ void Form1::mnuautor_Click()
 
 void Form1::SAL_Click()
 {
-    QCoreApplication::exit(0);
+    Platform::endProgram();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

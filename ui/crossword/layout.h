@@ -13,14 +13,7 @@
 
 namespace Layout {
 
-struct Box {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    constexpr QRect pixels() const { return Twips::rect(left, top, width, height); }
-};
+using Box = Twips::Box;
 
 inline constexpr int ClientWidth = 8700;
 inline constexpr int ClientHeight = 6660;

@@ -7,9 +7,13 @@
 namespace Frame {
 
 // A title, the window menu and a close button, for a window of this type (Qt::Window or
-// Qt::Dialog). Under Wine an X window manager draws the frame, with buttons of its own, and Wine
-// tells the program of a minimise only where the window has a minimise button: there the window
-// asks for one, so that a minimise reaches it and can be undone.
+// Qt::Dialog). Where minimising reaches the program only through a minimise button (Windows
+// programs under Wine, whose frame an X window manager draws, with buttons of its own), the
+// window asks for one too, so that a minimise reaches it and can be undone.
 Qt::WindowFlags titleAndCloseOnly(Qt::WindowType type);
+
+// Whether minimising reaches the program only through a minimise button: frame_win.cpp asks
+// whether the program runs under Wine; elsewhere, no.
+bool minimiseNeedsButton();
 
 } // namespace Frame
