@@ -31,17 +31,16 @@ esac
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
-# offscreen platform the tests run on).
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n)
-# The tests switch accessibility on through Qt's private GUI headers; CPack's Debian generator finds
-# the libraries' packages with dpkg-shlibdeps and file.
+# offscreen platform the tests run on; the crossword window and the tests use Qt's private GUI
+# headers).
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n)
+# CPack's Debian generator finds the libraries' packages with dpkg-shlibdeps and file.
 case "$mode" in
-test) packages+=(qt6-base-private-dev dpkg-dev file) ;;
-package) packages+=(dpkg-dev file) ;;
+test | package) packages+=(dpkg-dev file) ;;
 # The Windows build: MinGW-w64's compilers and tools, ninja, xz and Perl (Qt's header generator)
 # for building Qt from Debian's qtbase sources, and Wine with an X server and window manager for
 # the test that plays the exe.
-windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
+windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
     xz-utils perl wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
 # The arm64 build: the aarch64 compilers, Debian's arm64 Qt beside this machine's (whose moc, rcc
 # and uic it uses), and the emulator that runs the tests.
@@ -77,12 +76,18 @@ needs_source_entry() {
     { [ "$mode" = windows ] || [ "$mode" = web ]; } && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
 }
 write_source_entry() {
-    local codename uri
-    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-    # The archive this system already installs Debian's packages from.
-    uri=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
+    local codename uri=
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    # The archive this system already installs its release's packages from, as apt is configured.
+    [ -z "$codename" ] || uri=$(apt-get indextargets --no-release-info \
+        --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
         | awk -v release="$codename" '$2 == release { print $1; exit }')
-    [ -n "$uri" ] || uri=http://deb.debian.org/debian/
+    if [ -z "$uri" ]; then
+        echo "apt installs from no archive for the release '$codename' (VERSION_CODENAME in" \
+            "/etc/os-release). Add a deb-src entry with the archive and release of your deb entries" \
+            "to apt's sources, run apt-get update, and run this again." >&2
+        exit 1
+    fi
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$uri" "$codename" \
         | "${sudo[@]}" tee "$source_list" >/dev/null
     if [ -f /usr/share/keyrings/debian-archive-keyring.gpg ]; then
@@ -99,7 +104,7 @@ install_missing() {
     if ! command -v dpkg-query >/dev/null 2>&1; then
         for tool in cmake c++; do
             command -v "$tool" >/dev/null 2>&1 || {
-                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files." >&2
+                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files with the private GUI headers." >&2
                 exit 1
             }
         done

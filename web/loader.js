@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts the game in the page: checks that the browser can run it, downloads and compiles
-// telmaronda.wasm under a progress bar, then runs the program, whose windows Qt draws on a canvas
+// Starts the game in the page: checks that the browser can run it, downloads and compiles its
+// WebAssembly half under a progress bar, then runs the program, whose windows Qt draws on a canvas
 // that fills the page. When the player leaves the game, the page says so and offers another game.
 'use strict';
 
@@ -10,8 +10,9 @@
     const message = document.getElementById('message');
     const progress = document.getElementById('progress');
     const again = document.getElementById('again');
-    // The size of telmaronda.wasm, written into the page when the site is made: a server that
-    // compresses the file gives no length the bar could use.
+    // The program's name and the size of its WebAssembly half, written into the page when the site
+    // is made: a server that compresses the file gives no length the bar could use.
+    const program = document.body.dataset.program;
     const wasmBytes = Number(document.body.dataset.wasmBytes);
 
     function say(text, { busy = false, button = '' } = {}) {
@@ -104,7 +105,7 @@
         say('Descargando el juego…', { busy: true });
         let module;
         try {
-            [module] = await Promise.all([download('telmaronda.wasm'), loadScript('telmaronda.js')]);
+            [module] = await Promise.all([download(`${program}.wasm`), loadScript(`${program}.js`)]);
         } catch (error) {
             console.error(error);
             stop('No se ha podido descargar el juego. Comprueba la conexión y vuelve a intentarlo.');

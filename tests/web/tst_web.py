@@ -14,8 +14,6 @@ With --shots, the page as seen at each step is kept in FOLDER, to look at.
 """
 import argparse
 import contextlib
-import functools
-import http.server
 import io
 import json
 import os
@@ -23,7 +21,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
 SKIPPED = 77
@@ -36,10 +33,10 @@ def skip(reason):
     sys.exit(SKIPPED)
 
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 try:
+    import chromium
     from PIL import Image
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.actions.action_builder import ActionBuilder
     from selenium.webdriver.common.keys import Keys
@@ -218,8 +215,9 @@ def play(page, references):
                lambda: part(page.shot(), first, page.at) != part(fresh, first))
     page.keep("7-fresh-again")
 
-    print("SALIR: the windows go and the page says that the game has ended")
-    page.click(places["menu"]["SALIR"])
+    print("SALIR from the keyboard, Alt and Enter: the windows go and the page says that the game "
+          "has ended")
+    ActionChains(page.driver).key_down(Keys.ALT).key_up(Keys.ALT).send_keys(Keys.ENTER).perform()
     said = wait_until("the ended page", lambda: page.script(
         "return document.getElementById('screen').hidden && "
         "!document.getElementById('status').hidden && "
@@ -239,10 +237,8 @@ def main():
 
     if not os.path.isfile(os.path.join(arguments.site, "index.html")):
         skip(f"the site in {arguments.site}: bash tools/setup.sh web builds it")
-    chromium = shutil.which("chromium")
-    chromedriver = shutil.which("chromedriver")
-    if not chromium or not chromedriver:
-        skip("Debian's chromium and chromium-driver")
+    if chromium.missing():
+        skip(chromium.missing())
 
     places = json.loads(subprocess.run([arguments.places], check=True, capture_output=True,
                                        text=True).stdout)
@@ -253,27 +249,10 @@ def main():
         # The site from a sub-folder, as many hosts serve it.
         root = stack.enter_context(tempfile.TemporaryDirectory())
         shutil.copytree(arguments.site, os.path.join(root, "juego"))
-        handler = functools.partial(QuietHandler, directory=root)
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server = chromium.serve(root)
         stack.callback(server.shutdown)
-
-        options = webdriver.ChromeOptions()
-        options.binary_location = chromium
-        for argument in ("--headless=new", "--no-sandbox", "--window-size=1280,1024",
-                         "--force-device-scale-factor=1", "--use-angle=swiftshader",
-                         "--enable-unsafe-swiftshader", "--no-first-run",
-                         "--disable-background-networking", "--disable-component-update",
-                         "--disable-sync", f"--user-data-dir={os.path.join(root, 'profile')}"):
-            options.add_argument(argument)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         # The page's own lines in the game's bundled sans serif, whatever the machine has installed.
-        fonts = os.path.join(root, "fonts.conf")
-        with open(fonts, "w", encoding="utf-8") as conf:
-            conf.write(f'<?xml version="1.0"?><fontconfig><dir>{os.path.abspath(arguments.fonts)}'
-                       f'</dir><cachedir>{root}/fontconfig</cachedir></fontconfig>\n')
-        service = Service(chromedriver, env=dict(os.environ, FONTCONFIG_FILE=fonts))
-        driver = webdriver.Chrome(service=service, options=options)
+        driver = chromium.start(os.path.join(root, "profile"), fonts=arguments.fonts)
         stack.callback(driver.quit)
         driver.get(f"http://127.0.0.1:{server.server_address[1]}/juego/")
         page = Page(driver, places, arguments.shots)
@@ -290,11 +269,6 @@ def main():
                       if entry["level"] == "SEVERE"]
         assert not errors, f"errors in the page: {errors}"
     print("passed")
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *arguments):
-        pass
 
 
 if __name__ == "__main__":
