@@ -68,6 +68,15 @@ if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     endif()
 
     install(FILES "${docs}/copyright" "${docs}/changelog.gz" DESTINATION "${TELMARONDA_DOCDIR}")
+    # Qt's Spanish translation, built into the program uncompressed, quotes one of PCRE's messages,
+    # which lintian takes for a copy of the PCRE library.
+    file(CONFIGURE OUTPUT "${docs}/lintian-overrides" CONTENT "\
+# Qt's Spanish translation in the program quotes a message of PCRE's; the library is not in it.
+${TELMARONDA_EXE_NAME}: embedded-library pcre3 \
+[usr/${TELMARONDA_INSTALL_GAMESDIR}/${TELMARONDA_EXE_NAME}]
+")
+    install(FILES "${docs}/lintian-overrides" DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME ${TELMARONDA_EXE_NAME})
 
     # The icon in every size it is drawn in, called after the application id.
     file(GLOB icon_sizes LIST_DIRECTORIES true RELATIVE "${PROJECT_SOURCE_DIR}/assets/icons/hicolor"
@@ -118,6 +127,12 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # CPack names the building machine's architecture; a cross build names the one it builds for.
+    if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+            OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+            ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    endif()
     # Qt's Wayland plug-in, so that a Wayland desktop shows the game itself, sharp at any scale,
     # rather than through XWayland; X11 needs nothing more.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

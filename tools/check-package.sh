@@ -10,17 +10,25 @@
 #                                          game with apt, start it under Xvfb from its installed
 #                                          path and through its menu entry (gtk-launch), purge it
 #                                          and look for anything left behind
+#   bash tools/check-package.sh --arm64    the same checks as the first, on the arm64 package
+#                                          (tools/setup.sh arm64 builds and tests it)
 #
 # --install changes the system it runs on: use it in a throw-away Debian 12 root (a container or
 # a chroot made with mmdebstrap), as root.
 set -euo pipefail
 
 install_check=no
+setup_mode=package
+packages=build/release/packages
 case "${1:-}" in
 "") ;;
 --install) install_check=yes ;;
+--arm64)
+    setup_mode=arm64
+    packages=build/arm64/packages
+    ;;
 *)
-    echo "usage: bash tools/check-package.sh [--install]" >&2
+    echo "usage: bash tools/check-package.sh [--install|--arm64]" >&2
     exit 2
     ;;
 esac
@@ -39,9 +47,9 @@ apt_install() {
 }
 
 apt_install lintian appstream desktop-file-utils
-bash tools/setup.sh package
+bash tools/setup.sh "$setup_mode"
 
-debs=(build/release/packages/*.deb)
+debs=("$packages"/*.deb)
 deb=${debs[0]}
 name=$(dpkg-deb --field "$deb" Package)
 echo "== $deb"

@@ -13,14 +13,17 @@
 #                                in build/web/packages, then play it in Chromium in the test that
 #                                does so; the first run also builds a static Qt for WebAssembly
 #                                (about half an hour), kept in a cache for every later run
+#   bash tools/setup.sh arm64    cross-build the program for 64-bit ARM Linux against Debian's arm64
+#                                Qt (multiarch), run its tests under qemu-aarch64-static and build
+#                                build/arm64/packages/telmaronda_*_arm64.deb
 # All are safe to run again; the second run only rebuilds what changed.
 set -euo pipefail
 
 mode=${1:-play}
 case "$mode" in
-play | test | package | windows | web) ;;
+play | test | package | windows | web | arm64) ;;
 *)
-    echo "usage: bash tools/setup.sh [play|test|package|windows|web]" >&2
+    echo "usage: bash tools/setup.sh [play|test|package|windows|web|arm64]" >&2
     exit 2
     ;;
 esac
@@ -39,6 +42,10 @@ test | package) packages+=(dpkg-dev file) ;;
 # the test that plays the exe.
 windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
     xz-utils perl wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
+# The arm64 build: the aarch64 compilers, Debian's arm64 Qt beside this machine's (whose moc, rcc
+# and uic it uses), and the emulator that runs the tests.
+arm64) packages+=(dpkg-dev file g++-aarch64-linux-gnu qt6-base-dev:arm64 qt6-base-private-dev:arm64
+    libxkbcommon-dev:arm64 qemu-user-static) ;;
 esac
 # The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
 # qtbase sources, and Chromium with its driver, Selenium and Pillow for the test that plays the page.
@@ -57,8 +64,10 @@ fi
 # clang-format whose formatting the code follows, a windres for the Windows resources, an X
 # server with a window manager, and a Wayland compositor with its tools and Qt's Wayland plug-in,
 # for the tests that play the game under them. Where apt does not offer one, the tests that need
-# it are reported as skipped.
-test_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x86-64
+# it are reported as skipped. The arm64 build takes only the tools, as its tests leave the desktops
+# out.
+tool_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x86-64)
+test_packages=("${tool_packages[@]}"
     xvfb xauth openbox xdotool x11-utils sway grim wtype qt6-wayland libwayland-dev pkg-config)
 
 # apt-get source needs a deb-src entry for the Debian release; it gets a sources file of its own.
@@ -105,11 +114,14 @@ install_missing() {
     for package in "${packages[@]}"; do
         installed "$package" || missing+=("$package")
     done
-    if [ "$mode" = test ]; then
-        for package in "${test_packages[@]}"; do
-            installed "$package" || optional+=("$package")
-        done
-    fi
+    local wanted=()
+    case "$mode" in
+    test) wanted=("${test_packages[@]}") ;;
+    arm64) wanted=("${tool_packages[@]}") ;;
+    esac
+    for package in "${wanted[@]}"; do
+        installed "$package" || optional+=("$package")
+    done
     local source_entry=false
     needs_source_entry && source_entry=true
     [ ${#missing[@]} -eq 0 ] && [ ${#optional[@]} -eq 0 ] && [ "$source_entry" = false ] && return
@@ -128,6 +140,10 @@ install_missing() {
         fi
     fi
     [ "$source_entry" = false ] || write_source_entry
+    # Debian's arm64 packages install beside this machine's once dpkg knows the architecture.
+    if [ "$mode" = arm64 ] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        "${sudo[@]}" dpkg --add-architecture arm64
+    fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     for package in "${optional[@]}"; do
         if apt-cache show "$package" >/dev/null 2>&1; then
@@ -160,6 +176,16 @@ if [ "$mode" = package ]; then
     cmake --build --preset release -j"$jobs" --target TELMARONDA
     rm -f build/release/packages/*.deb
     cpack --preset release
+    exit
+fi
+
+# The arm64 build: its tests run under the emulator, except those that need a desktop.
+if [ "$mode" = arm64 ]; then
+    cmake --preset arm64 >/dev/null
+    cmake --build --preset arm64 -j"$jobs"
+    ctest --preset arm64 -j"$jobs"
+    rm -f build/arm64/packages/*.deb
+    cpack --preset arm64
     exit
 fi
 

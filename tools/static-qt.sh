@@ -22,8 +22,10 @@ host_cmake_dir() {
 # The whole script is read before it runs, so that editing it meanwhile changes nothing.
 static_qt_main() {
     local debian_version version digest cache prefix work sources
-    # Debian's version of the host Qt, e.g. 6.4.2+dfsg-10, and Qt's own, 6.4.2.
-    debian_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || {
+    # Debian's version of the host Qt, e.g. 6.4.2+dfsg-10, and Qt's own, 6.4.2; the machine's own,
+    # where another architecture's is installed beside it (tools/setup.sh arm64).
+    debian_version=$(dpkg-query -W -f='${Version}' "qt6-base-dev:$(dpkg --print-architecture)" \
+        2>/dev/null) || {
         echo "build-qt.sh: needs Debian's qt6-base-dev" >&2
         exit 1
     }

@@ -24,8 +24,12 @@ foreach(tool IN ITEMS dpkg-shlibdeps file readelf)
     endif()
 endforeach()
 
-run(dpkg --print-architecture)
-set(arch "${out}")
+# This machine's architecture, unless the build is for another (ARCH).
+set(arch "${ARCH}")
+if(NOT arch)
+    run(dpkg --print-architecture)
+    set(arch "${out}")
+endif()
 run("${CMAKE_COMMAND}" -E env --unset=DESTDIR
     "${CMAKE_CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${OUTPUT}")
 set(deb "${OUTPUT}/${NAME}_${VERSION}_${arch}.deb")

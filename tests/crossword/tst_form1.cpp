@@ -22,7 +22,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QStyleHints>
 #include <QTest>
@@ -108,7 +107,6 @@ private Q_SLOTS:
     void feedback();
     void solveByKeyboard();
     void messageBoxStaysInReach();
-    void salirEndsProgram();
     void verdictsReachScreenReaders_data();
     void verdictsReachScreenReaders();
     void shownControlsOnly();
@@ -675,20 +673,9 @@ void TestForm1::messageBoxStaysInReach()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestForm1::salirEndsProgram()
-{
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--salir")});
-    QVERIFY(child.waitForFinished(60'000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 0);
-}
-
-// The child of salirEndsProgram: a window with letters typed and a box ticked, where the player
-// clicks "SALIR". Ends with the program's own exit status; 3 if the program is still running.
+// tst_form1 --salir, the test salir_ends_program (tests/CMakeLists.txt), which CTest starts as a
+// process of its own: a window with letters typed and a box ticked, where the player clicks
+// "SALIR". Ends with the program's own exit status; 3 if the program is still running.
 static int runSalir(int argc, char* argv[])
 {
     QApplication app(argc, argv);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a Windows program under Wine, quietly and without asking for anything: the build uses it
-# to run its own tools built for Windows (CMAKE_CROSSCOMPILING_EMULATOR of the windows preset).
+# Runs a Windows program under Wine, quietly and without asking for anything (bench/wine.sh runs
+# TELMARONDA.exe with it).
 #   bash tools/windows/wine.sh PROGRAM.exe [ARGUMENTS...]
 # WINEPREFIX, when set, names the Wine prefix to use; otherwise one kept in the cache.
 set -euo pipefail
