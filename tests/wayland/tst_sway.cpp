@@ -2,11 +2,10 @@
 // The game under a real Wayland compositor: sway, headless, with the game on Qt's Wayland plug-in.
 // The crossword is drawn as its golden reference; the "GANASTES" box comes back on top when the
 // blocked crossword takes the focus, as a click on it gives it, and Return dismisses the box; the
-// credits float at their own size and go by themselves; "SALIR" ends the program. Each function
-// plays a game of its own. Keys come from wtype, the focus and the windows' places from swaymsg,
-// clicks from vpointer (a virtual mouse), screenshots from grim. sway refuses to run as root, so
-// under root it runs as the user nobody. Skipped (77) where one of them, or Qt's Wayland plug-in,
-// is missing.
+// credits float at their own size; "SALIR" ends the program. Keys come from wtype, the focus and
+// the windows' places from swaymsg, clicks from vpointer (a virtual mouse), screenshots from grim.
+// sway refuses to run as root, so under root it runs as the user nobody. Skipped (77) where one of
+// them, or Qt's Wayland plug-in, is missing. Each function plays a game of its own.
 //   tst_sway <the game> <golden references folder> <vpointer>
 #include "puzzle/puzzle.h"
 #include "puzzle/twips.h"
@@ -89,7 +88,7 @@ private Q_SLOTS:
 private:
     QProcessEnvironment clientEnvironment() const;
     QByteArray run(const QString& program, const QStringList& arguments);
-    // Keys typed by a virtual keyboard of their own, as fast as it types them.
+    // Keys typed by a virtual keyboard, as fast as it types them.
     bool type(const QStringList& keys)
     {
         QStringList arguments;
@@ -192,7 +191,6 @@ void TestSway::initTestCase()
         10000);
 }
 
-// Each function plays a game of its own, freshly started.
 void TestSway::init()
 {
     QProcessEnvironment gameEnvironment = clientEnvironment();
@@ -214,12 +212,14 @@ void TestSway::cleanup()
 
 void TestSway::cleanupTestCase()
 {
-    m_keyboard.kill();
-    m_keyboard.waitForFinished();
-    m_sway.terminate();
-    if (!m_sway.waitForFinished(5000))
-        m_sway.kill();
-    m_sway.waitForFinished();
+    for (QProcess* process : {&m_keyboard, &m_sway}) {
+        if (process->state() != QProcess::NotRunning) {
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+            process->waitForFinished();
+        }
+    }
 }
 
 void TestSway::crosswordAsOnX11()
