@@ -157,9 +157,12 @@ private Q_SLOTS:
             QTRY_VERIFY(!box->isMinimized() && !form.isMinimized());
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(box->isActiveWindow());
-            // The crossword minimised with its box, then brought back as a taskbar does.
+            // The crossword minimised with its box, then brought back as a taskbar does, once the
+            // window manager has minimised it.
             const QString crossword = QString::number(form.winId());
+            WindowWatch crosswordWatch(&form);
             QVERIFY(Xdo::succeeds({QStringLiteral("windowminimize"), crossword}));
+            QTRY_COMPARE(crosswordWatch.minimised, 1);
             QVERIFY(Xdo::succeeds({QStringLiteral("windowactivate"), crossword}));
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());

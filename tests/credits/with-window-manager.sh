@@ -34,10 +34,17 @@ cat >"$work/fonts.conf" <<EOF
 <fontconfig><dir>$fonts</dir><cachedir>$work/fontconfig</cachedir></fontconfig>
 EOF
 # Its own settings are the system's (openbox's defaults), whatever the caller's home holds.
-HOME=$work XDG_CONFIG_HOME=$work FONTCONFIG_FILE=$work/fonts.conf openbox --sm-disable \
-    >/dev/null 2>&1 &
-openbox_pid=$!
-# openbox has taken over once the root window names it.
-wait_for "openbox did not start" \
-    sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
+start_openbox() {
+    HOME=$work XDG_CONFIG_HOME=$work FONTCONFIG_FILE=$work/fonts.conf openbox --sm-disable \
+        >/dev/null 2>&1 &
+    openbox_pid=$!
+}
+# openbox has taken over once the root window names it; one that ends before is started again.
+openbox_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    kill -0 "$openbox_pid" 2>/dev/null || start_openbox
+    return 1
+}
+start_openbox
+wait_for "openbox did not start" openbox_ready
 QT_QPA_PLATFORM=xcb "$@"

@@ -105,21 +105,20 @@ QList<QRect> frameButtons(const QString& window)
     const auto tree = [](const QString& id) {
         QProcess xwininfo;
         xwininfo.start(
-            QStringLiteral("xwininfo"), {QStringLiteral("-id"), id, QStringLiteral("-tree")});
+            QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), id});
         xwininfo.waitForFinished(10000);
         return QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
     };
     // The frame is the window's parent. Its tree lists every window in it with its size and place
-    // on the screen: "0x200280 (has no name): ()  12x12+531+3  +882+274". Buttons left unused are
+    // on the screen ("0x200280 (has no name): ()  12x12+531+3  +882+274"); a button left unused is
     // one pixel wide.
     static const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
     static const QRegularExpression part(
         QStringLiteral("(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+ +\\+(-?\\d+)\\+(-?\\d+)"));
     const QRect client = geometry(window);
     QList<QRect> buttons;
-    auto found = part.globalMatch(tree(parent.match(tree(window)).captured(1)));
-    while (found.hasNext()) {
-        const QRegularExpressionMatch m = found.next();
+    for (const QRegularExpressionMatch& m :
+        part.globalMatch(tree(parent.match(tree(window)).captured(1)))) {
         const QRect box(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(),
             m.captured(2).toInt());
         if (box.width() == box.height() && box.width() > 1 && box.bottom() < client.top()
