@@ -14,12 +14,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/
 server=$!
 openbox_pid=
 trap 'kill $openbox_pid $server 2>/dev/null || true; rm -rf "$work"' EXIT
-# Waits up to 30 seconds for a condition, and stops the test with a message if it never holds.
+# Waits up to 30 seconds for a condition; stops the test with message $1 if it never holds.
 wait_for() {
-    local what=$1
-    shift
-    for _ in $(seq 300); do "$@" && return; sleep 0.1; done
-    echo "with-window-manager.sh: $what" >&2
+    for _ in $(seq 300); do "${@:2}" && return; sleep 0.1; done
+    echo "with-window-manager.sh: $1" >&2
     exit 1
 }
 wait_for "Xvfb did not start" test -s "$work/display"
@@ -33,10 +31,10 @@ cat >"$work/fonts.conf" <<EOF
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig><dir>$fonts</dir><cachedir>$work/fontconfig</cachedir></fontconfig>
 EOF
-# Its own settings are the system's (openbox's defaults), whatever the caller's home holds.
+# Its settings are openbox's defaults, whatever the caller's home holds.
 start_openbox() {
-    HOME=$work XDG_CONFIG_HOME=$work FONTCONFIG_FILE=$work/fonts.conf openbox --sm-disable \
-        >/dev/null 2>&1 &
+    HOME=$work XDG_CONFIG_HOME=$work FONTCONFIG_FILE=$work/fonts.conf \
+        openbox --sm-disable &>/dev/null &
     openbox_pid=$!
 }
 # openbox has taken over once the root window names it; one that ends before is started again.

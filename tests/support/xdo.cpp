@@ -109,16 +109,14 @@ QList<QRect> frameButtons(const QString& window)
         xwininfo.waitForFinished(10000);
         return QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
     };
-    // The frame is the window's parent. Its tree lists every window in it with its size and place
-    // on the screen ("0x200280 (has no name): ()  12x12+531+3  +882+274"); a button left unused is
-    // one pixel wide.
+    // The frame is the window's parent; its tree gives each window in it its size and place on the
+    // screen ("0x200280 (has no name): ()  12x12+531+3  +882+274"). Unused buttons are 1x1.
     static const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
     static const QRegularExpression part(
         QStringLiteral("(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+ +\\+(-?\\d+)\\+(-?\\d+)"));
     const QRect client = geometry(window);
     QList<QRect> buttons;
-    for (const QRegularExpressionMatch& m :
-        part.globalMatch(tree(parent.match(tree(window)).captured(1)))) {
+    for (const auto& m : part.globalMatch(tree(parent.match(tree(window)).captured(1)))) {
         const QRect box(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(),
             m.captured(2).toInt());
         if (box.width() == box.height() && box.width() > 1 && box.bottom() < client.top()

@@ -182,13 +182,9 @@ void TestSway::initTestCase()
     // The seat has no keyboard until a virtual one arrives; a game that sees it arrive with the
     // first key misses that key. One held from the start, idle, is the game's from its start.
     m_keyboard.setProcessEnvironment(clientEnvironment());
-    m_keyboard.start(QStringLiteral("wtype"),
-        {QStringLiteral("-s"), QStringLiteral("86400000"), QStringLiteral("-k"),
-            QStringLiteral("Shift_L")});
-    QTRY_VERIFY_WITH_TIMEOUT(
-        run(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_inputs")})
-            .contains("\"keyboard\""),
-        10000);
+    m_keyboard.start(QStringLiteral("wtype"), QStringLiteral("-s 86400000 -k Shift_L").split(u' '));
+    const QStringList inputs = QStringLiteral("-t get_inputs").split(u' ');
+    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("swaymsg"), inputs).contains("keyboard"), 10000);
 }
 
 void TestSway::init()
