@@ -157,13 +157,16 @@ private Q_SLOTS:
             QTRY_VERIFY(!box->isMinimized() && !form.isMinimized());
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(box->isActiveWindow());
-            // The crossword minimised with its box, then brought back as a taskbar does, once the
-            // window manager has minimised it.
+            // The crossword minimised, then brought back as a taskbar does: whatever the window
+            // manager makes of the two (openbox at times ignores the first), the box ends on top.
+            // A move requested after them shows the window manager has dealt with them.
             const QString crossword = QString::number(form.winId());
             WindowWatch crosswordWatch(&form);
             QVERIFY(Xdo::succeeds({QStringLiteral("windowminimize"), crossword}));
-            QTRY_COMPARE(crosswordWatch.minimised, 1);
             QVERIFY(Xdo::succeeds({QStringLiteral("windowactivate"), crossword}));
+            QVERIFY(Xdo::succeeds({QStringLiteral("windowmove"), crossword, QStringLiteral("21"),
+                QStringLiteral("23")}));
+            QTRY_VERIFY(!crosswordWatch.positions.isEmpty());
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());
             QVERIFY(Xdo::succeeds({QStringLiteral("key"), QStringLiteral("Return")}));
