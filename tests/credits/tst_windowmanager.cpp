@@ -157,15 +157,14 @@ private Q_SLOTS:
             QTRY_VERIFY(!box->isMinimized() && !form.isMinimized());
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(box->isActiveWindow());
-            // The crossword minimised, then brought back as a taskbar does: whatever the window
-            // manager makes of the two (openbox at times ignores the first), the box ends on top.
-            // A move requested after them shows the window manager has dealt with them.
+            // The crossword minimised, then brought back as a taskbar does; a move requested after
+            // them shows the window manager has dealt with both.
             const QString crossword = QString::number(form.winId());
             WindowWatch crosswordWatch(&form);
             QVERIFY(Xdo::succeeds({QStringLiteral("windowminimize"), crossword}));
             QVERIFY(Xdo::succeeds({QStringLiteral("windowactivate"), crossword}));
-            QVERIFY(Xdo::succeeds({QStringLiteral("windowmove"), crossword, QStringLiteral("21"),
-                QStringLiteral("23")}));
+            QVERIFY(
+                Xdo::succeeds(QStringLiteral("windowmove %1 21 23").arg(crossword).split(u' ')));
             QTRY_VERIFY(!crosswordWatch.positions.isEmpty());
             QTRY_COMPARE(active(), boxId);
             QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());

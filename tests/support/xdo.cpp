@@ -3,7 +3,6 @@
 
 #include "tests/support/support.h"
 
-#include <algorithm>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
