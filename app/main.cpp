@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 #include "app/windowsequence.h"
+#include "ui/platform.h"
 
 #include <cstdlib>
 #include <QApplication>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     configureApplication(app);
 
     WindowSequence windows;
-    QObject::connect(&windows, &WindowSequence::finished, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&windows, &WindowSequence::finished, &app, &Platform::endProgram);
     windows.showForm1();
     const int status = QApplication::exec();
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)

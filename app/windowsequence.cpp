@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windowsequence.h"
 
+
+#include "ui/platform.h"
+
 WindowSequence::WindowSequence(std::shared_ptr<const Clock> clock, QObject* parent)
     : QObject(parent)
     , m_clock(std::move(clock))
@@ -25,7 +28,7 @@ Form1* WindowSequence::showForm1()
         connect(m_form1, &Form1::autorRequested, this, &WindowSequence::mnuautor_Click);
         connect(m_form1, &QObject::destroyed, this, [this] { m_endCheck.request(); });
     }
-    m_form1->show();
+    Platform::show(m_form1);
     return m_form1;
 }
 
@@ -39,7 +42,7 @@ Form2* WindowSequence::showForm2()
         });
         connect(m_form2, &Form2::crosswordRequested, this, &WindowSequence::showForm1);
     }
-    m_form2->show();
+    Platform::show(m_form2);
     return m_form2;
 }
 

@@ -3,6 +3,10 @@
 
 #include <chrono>
 #include <cstdio>
+#ifdef Q_OS_WASM
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
+#endif
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +18,7 @@
 namespace FirstFrame {
 namespace {
 
+#ifndef Q_OS_WASM
 // How much of the program's own file is mapped in, from /proc/self/smaps. The kernel maps a file
 // in blocks around each page read (64 KiB, or whole large folios of up to some hundred KiB on
 // newer kernels), so this part of the peak depends on the kernel as much as on the program.
@@ -35,6 +40,7 @@ qint64 ownFileResidentKib()
     }
     return total;
 }
+#endif
 
 // Watches every object's paint events, since the window may not exist yet when watching
 // starts; removes itself after the first frame.
@@ -119,6 +125,19 @@ void watch(const QString& windowName, std::function<void(const Times&)> done)
 
 void reportStartupAndQuit(const QString& windowName)
 {
+#ifdef Q_OS_WASM
+    // In a browser tab the program neither ends nor knows when it was started: it prints the time
+    // from the page's start to the frame, once the page has drawn it on its next animation frame.
+    watch(windowName, [](const Times&) {
+        emscripten_request_animation_frame(
+            [](double, void*) {
+                std::printf("first_frame_ms=%.1f\n", emscripten_get_now());
+                std::fflush(stdout);
+                return EM_FALSE;
+            },
+            nullptr);
+    });
+#else
     watch(windowName, [](const Times& at) {
         const qint64 spawned = qgetenv("TELMARONDA_BENCH_SPAWN_NS").toLongLong();
         std::printf("startup_ms=%.3f flushed_ms=%.3f peak_kib=%lld own_file_kib=%lld\n",
@@ -128,6 +147,7 @@ void reportStartupAndQuit(const QString& windowName)
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });
+#endif
 }
 
 } // namespace FirstFrame

@@ -28,7 +28,8 @@ qint64 statusKib(const QByteArray& field);
 // Prints "startup_ms=<ms from the driver's spawn of this process to the frame seen by the server>
 // flushed_ms=<the same, to the frame flushed by the program> peak_kib=<peak memory>
 // own_file_kib=<pages of the program's own file>" once the window's first frame is on screen,
-// then quits the application.
+// then quits the application. In a browser tab, which starts no process and never ends one, it
+// prints "first_frame_ms=<ms from the page's start to the frame drawn in the page>" instead.
 void reportStartupAndQuit(const QString& windowName);
 
 } // namespace FirstFrame

@@ -32,7 +32,7 @@ string(REPLACE ";" "," TELMARONDA_VERSION_COMMAS "${TELMARONDA_VERSION_COMMAS}")
 set(TELMARONDA_RC_FILE "${identity_dir}/telmaronda.rc")
 configure_file(app/telmaronda.rc.in "${TELMARONDA_RC_FILE}" @ONLY)
 
-if(UNIX AND NOT APPLE)
+if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     # AppStream metainfo. Its screenshots are copies of the golden references under
     # assets/screenshots/, served from the repository at the release's tag.
     string(REGEX REPLACE "\\.[^.]*$" "" TELMARONDA_DEVELOPER_ID "${TELMARONDA_APP_ID}")

@@ -3,6 +3,7 @@
 #   Linux:   cpack -G DEB (or cpack --preset release) makes telmaronda_<version>_<arch>.deb
 #   Windows: cpack -G ZIP makes telmaronda-<version>-windows-x64.zip, a folder with the
 #            self-contained TELMARONDA.exe, the licences and LEEME.txt (tools/setup.sh windows)
+#   Browser: cpack -G ZIP makes telmaronda-<version>-web.zip, the site folder (web/)
 include(GNUInstallDirs)
 
 # Installing and packaging take the build as it is, so that a package needs only the program and
@@ -12,7 +13,13 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(TELMARONDA_MAINTAINER "The ${PROJECT_NAME} developers <telmaronda@users.noreply.github.com>")
 
 # The program's licence and the bundled fonts' licences, side by side.
-if(WIN32)
+set(TELMARONDA_LICENCES
+    "${PROJECT_SOURCE_DIR}/LICENSE"
+    "${PROJECT_SOURCE_DIR}/assets/fonts/LiberationSans-LICENSE.txt"
+    "${PROJECT_SOURCE_DIR}/assets/fonts/Quicksand-LICENSE.txt")
+if(EMSCRIPTEN)
+    set(TELMARONDA_DOCDIR .)
+elseif(WIN32)
     set(TELMARONDA_DOCDIR .)
     # What a player who opens the folder reads first, in Spanish.
     configure_file(packaging/LEEME.txt.in "${PROJECT_BINARY_DIR}/packaging/LEEME.txt" @ONLY
@@ -21,13 +28,9 @@ if(WIN32)
 else()
     set(TELMARONDA_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/${TELMARONDA_EXE_NAME}")
 endif()
-install(FILES
-    "${PROJECT_SOURCE_DIR}/LICENSE"
-    "${PROJECT_SOURCE_DIR}/assets/fonts/LiberationSans-LICENSE.txt"
-    "${PROJECT_SOURCE_DIR}/assets/fonts/Quicksand-LICENSE.txt"
-    DESTINATION "${TELMARONDA_DOCDIR}")
+install(FILES ${TELMARONDA_LICENCES} DESTINATION "${TELMARONDA_DOCDIR}")
 
-if(UNIX AND NOT APPLE)
+if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     # Debian's copyright file, the changelog and the man page, filled in from the project. The
     # copyright file takes the fonts' licence text from the licence file that came with them.
     file(READ "${PROJECT_SOURCE_DIR}/assets/fonts/Quicksand-LICENSE.txt" quicksand_licence)
@@ -97,7 +100,10 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
 
-if(WIN32)
+if(EMSCRIPTEN)
+    set(CPACK_GENERATOR ZIP)
+    string(TOLOWER "${PROJECT_NAME}-${PROJECT_VERSION}-web" CPACK_PACKAGE_FILE_NAME)
+elseif(WIN32)
     # The program links Qt statically: the folder needs nothing but the program and its documents.
     set(CPACK_GENERATOR ZIP)
     string(TOLOWER "${PROJECT_NAME}-${PROJECT_VERSION}-windows-x64" CPACK_PACKAGE_FILE_NAME)

@@ -9,14 +9,18 @@
 #                                build/windows/packages, then play it under Wine in the test
 #                                that does so; the first run also builds a static Qt for Windows
 #                                (about an hour), kept in a cache for every later run
+#   bash tools/setup.sh web      build the game for a browser, its site build/web/site and its zip
+#                                in build/web/packages, then play it in Chromium in the test that
+#                                does so; the first run also builds a static Qt for WebAssembly
+#                                (about half an hour), kept in a cache for every later run
 # All are safe to run again; the second run only rebuilds what changed.
 set -euo pipefail
 
 mode=${1:-play}
 case "$mode" in
-play | test | package | windows) ;;
+play | test | package | windows | web) ;;
 *)
-    echo "usage: bash tools/setup.sh [play|test|package|windows]" >&2
+    echo "usage: bash tools/setup.sh [play|test|package|windows|web]" >&2
     exit 2
     ;;
 esac
@@ -24,19 +28,31 @@ esac
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
-# offscreen platform the tests run on).
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n)
-# The tests switch accessibility on through Qt's private GUI headers; CPack's Debian generator finds
-# the libraries' packages with dpkg-shlibdeps and file.
+# offscreen platform the tests run on; the crossword window and the tests use Qt's private GUI
+# headers).
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n)
+# CPack's Debian generator finds the libraries' packages with dpkg-shlibdeps and file.
 case "$mode" in
-test) packages+=(qt6-base-private-dev dpkg-dev file) ;;
-package) packages+=(dpkg-dev file) ;;
+test | package) packages+=(dpkg-dev file) ;;
 # The Windows build: MinGW-w64's compilers and tools, ninja, xz and Perl (Qt's header generator)
 # for building Qt from Debian's qtbase sources, and Wine with an X server and window manager for
 # the test that plays the exe.
-windows) packages+=(qt6-base-private-dev g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
+windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
     xz-utils perl wine wine64 xvfb xauth openbox xdotool x11-utils) ;;
 esac
+# The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
+# qtbase sources, and Chromium with its driver, Selenium and Pillow for the test that plays the page.
+# The test command builds it too where this machine has built the static Qt for WebAssembly before.
+web_packages=(emscripten nodejs ninja-build xz-utils perl
+    chromium chromium-driver python3-selenium python3-pil)
+wasm_qt_built() {
+    [ -f "$(bash tools/wasm/build-qt.sh --prefix 2>/dev/null)/.complete" ]
+}
+if [ "$mode" = web ]; then
+    packages+=(qt6-base-private-dev "${web_packages[@]}")
+elif [ "$mode" = test ] && wasm_qt_built; then
+    packages+=("${web_packages[@]}")
+fi
 # And the tools some tests check with: the desktop entry and AppStream validators, the
 # clang-format whose formatting the code follows, a windres for the Windows resources, an X
 # server with a window manager, and a Wayland compositor with its tools and Qt's Wayland plug-in,
@@ -48,15 +64,21 @@ test_packages=(desktop-file-utils appstream clang-format-14 binutils-mingw-w64-x
 # apt-get source needs a deb-src entry for the Debian release; it gets a sources file of its own.
 source_list=/etc/apt/sources.list.d/telmaronda-deb-src.sources
 needs_source_entry() {
-    [ "$mode" = windows ] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
+    { [ "$mode" = windows ] || [ "$mode" = web ]; } && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
 }
 write_source_entry() {
-    local codename uri
-    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-    # The archive this system already installs Debian's packages from.
-    uri=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
+    local codename uri=
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    # The archive this system already installs its release's packages from, as apt is configured.
+    [ -z "$codename" ] || uri=$(apt-get indextargets --no-release-info \
+        --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
         | awk -v release="$codename" '$2 == release { print $1; exit }')
-    [ -n "$uri" ] || uri=http://deb.debian.org/debian/
+    if [ -z "$uri" ]; then
+        echo "apt installs from no archive for the release '$codename' (VERSION_CODENAME in" \
+            "/etc/os-release). Add a deb-src entry with the archive and release of your deb entries" \
+            "to apt's sources, run apt-get update, and run this again." >&2
+        exit 1
+    fi
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$uri" "$codename" \
         | "${sudo[@]}" tee "$source_list" >/dev/null
     if [ -f /usr/share/keyrings/debian-archive-keyring.gpg ]; then
@@ -73,7 +95,7 @@ install_missing() {
     if ! command -v dpkg-query >/dev/null 2>&1; then
         for tool in cmake c++; do
             command -v "$tool" >/dev/null 2>&1 || {
-                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files." >&2
+                echo "Please install CMake (>= 3.25), a C++20 compiler and Qt 6 (>= 6.4) development files with the private GUI headers." >&2
                 exit 1
             }
         done
@@ -153,6 +175,30 @@ build_windows() {
     cpack --preset windows
 }
 
+# The game for a browser: the static Qt for WebAssembly from the cache (built first when missing),
+# then the program, its site and the site's zip.
+build_web() (
+    # shellcheck source=tools/wasm/emscripten.sh
+    source tools/wasm/emscripten.sh
+    bash tools/wasm/build-qt.sh
+    TELMARONDA_WASM_QT=$(bash tools/wasm/build-qt.sh --prefix)
+    export TELMARONDA_WASM_QT
+    cmake --preset web >/dev/null
+    cmake --build --preset web -j"$jobs"
+    rm -f build/web/packages/*.zip
+    cpack --preset web
+)
+
+if [ "$mode" = web ]; then
+    build_web
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev -j"$jobs" --target webplaces
+    ctest --preset dev -R web_page_plays_in_chromium --output-on-failure
+    echo "To play it here: python3 -m http.server --bind 127.0.0.1 --directory build/web/site 8000"
+    echo "then open http://127.0.0.1:8000/ in a browser."
+    exit
+fi
+
 if [ "$mode" = windows ]; then
     build_windows
     cmake --preset dev >/dev/null
@@ -166,6 +212,11 @@ fi
 if [ -f "$(bash tools/windows/build-qt.sh --prefix 2>/dev/null)/.complete" ]; then
     echo "== windows build"
     build_windows
+fi
+# Likewise the browser build, so that the test playing it in Chromium runs.
+if wasm_qt_built; then
+    echo "== web build"
+    build_web
 fi
 
 for preset in dev asan; do

@@ -6,7 +6,8 @@
 #   options         Qt's configure options
 #   cmake_options   CMake options after configure's --
 #   named_by        files whose contents, with the version and the options, name the build
-# and may define prepare_sources (run in the unpacked sources) and prepare_environment.
+# and may define prepare_sources (run in the unpacked sources) and prepare_environment (given the
+# folder Qt is installed into).
 #   bash tools/<platform>/build-qt.sh            build it unless the cache has it already
 #   bash tools/<platform>/build-qt.sh --prefix   print where it is (or will be) installed
 # The cache folder's name carries the Qt version and a digest of what names the build, so changing
@@ -59,7 +60,7 @@ static_qt_main() {
     tar -xf qt6-base_"$version"*.orig.tar.xz
     sources=$work/qtbase-everywhere-src-$version
     if declare -F prepare_sources >/dev/null; then (cd "$sources" && prepare_sources); fi
-    if declare -F prepare_environment >/dev/null; then prepare_environment "$work"; fi
+    if declare -F prepare_environment >/dev/null; then prepare_environment "$prefix"; fi
 
     echo "== Static Qt $version for $platform: configuring into $prefix"
     mkdir build

@@ -3,7 +3,9 @@
 # committed under assets/.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
-execute_process(COMMAND "${GENERATOR}" "${WORK}" RESULT_VARIABLE result)
+# GENERATOR is the command, its words joined by "|".
+string(REPLACE "|" ";" generator "${GENERATOR}")
+execute_process(COMMAND ${generator} "${WORK}" RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "picturegen failed: ${result}")
 endif()

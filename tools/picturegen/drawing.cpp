@@ -22,13 +22,30 @@ namespace Drawing {
 
 namespace {
 
-QImage canvas(int width, int height, QImage::Format format = QImage::Format_RGB32)
+// A transparent canvas is premultiplied, as QPainter paints on it without converting anything.
+QImage canvas(int width, int height, bool transparent = false)
 {
-    QImage image(width, height, format);
-    image.fill(format == QImage::Format_RGB32 ? Qt::black : Qt::transparent);
+    QImage image(
+        width, height, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(transparent ? Qt::transparent : Qt::black);
     // 96 dots per inch, whatever screen the generator runs on.
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
+    return image;
+}
+
+// A painted transparent canvas with its colours divided by their alpha again, as files store them.
+// Qt's own conversion divides with the processor's approximate reciprocal where it has SSE4.1,
+// which rounds differently from one processor to the next; qUnpremultiply's integer table gives
+// the same pixels on every CPU.
+QImage straightAlpha(QImage image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qUnpremultiply(line[x]);
+    }
+    image.reinterpretAsFormat(QImage::Format_ARGB32);
     return image;
 }
 
@@ -414,7 +431,7 @@ QImage flag()
 
 QImage closeSymbol(int size)
 {
-    QImage image = canvas(size, size, QImage::Format_ARGB32);
+    QImage image = canvas(size, size, true);
     QPainter p(&image);
     const qreal s = size / 32.0;
     p.scale(s, s);
@@ -432,12 +449,13 @@ QImage closeSymbol(int size)
     p.setPen(QPen(Qt::white, size >= 32 ? 4 : 2, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(from, from), QPointF(to, to));
     p.drawLine(QPointF(from, to), QPointF(to, from));
-    return image;
+    p.end();
+    return straightAlpha(image);
 }
 
 QImage hand()
 {
-    QImage image = canvas(32, 32, QImage::Format_ARGB32);
+    QImage image = canvas(32, 32, true);
     QPainter p(&image);
     // Index finger up, its tip at (12, 1); three folded fingers, thumb on the left.
     const QPolygon outline(
@@ -452,12 +470,13 @@ QImage hand()
     // The cuff.
     p.setBrush(QColor(0, 0, 255));
     p.drawRect(9, 24, 16, 6);
-    return image;
+    p.end();
+    return straightAlpha(image);
 }
 
 QImage applicationIcon(int size, IconStyle style)
 {
-    QImage image = canvas(size, size, QImage::Format_ARGB32);
+    QImage image = canvas(size, size, true);
     QPainter p(&image);
     const bool smooth = style == IconStyle::Smooth;
     const bool mono = style == IconStyle::Monochrome;
@@ -481,7 +500,8 @@ QImage applicationIcon(int size, IconStyle style)
         for (int i = 0; i < 3; ++i)
             p.drawLine(QPointF(5, 14 + i * 4), QPointF(22, 15 + i * 3.4));
     }
-    return image;
+    p.end();
+    return straightAlpha(image);
 }
 
 } // namespace Drawing

@@ -32,8 +32,9 @@ prepare_sources() {
     ! grep -q '"wasmfonts"' "$plugin"
 }
 
-# Qt's configure looks for an emscripten SDK: a folder with a .emscripten file naming where
-# emscripten is inside it. Debian's emscripten lives in /usr, so the folder is made of links.
+# Qt's configure, and Qt's CMake functions when a program is built, look for an emscripten SDK: a
+# folder with a .emscripten file naming where emscripten is inside it. Debian's emscripten lives in
+# /usr, so the folder is made of links, kept beside Qt (the web preset names it).
 prepare_environment() {
     local sdk=$1/emsdk
     mkdir -p "$sdk/upstream/emscripten"

@@ -13,6 +13,7 @@
 #include "ui/crossword/menubarstyle.h"
 #include "ui/crossword/messagebox.h"
 #include "ui/keys.h"
+#include "ui/platform.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/picturebox.h"
 
@@ -21,11 +22,13 @@
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <qpa/qwindowsysteminterface.h>
 #include <QStyleHints>
 
 namespace {
@@ -302,7 +305,7 @@ void Form1::mnuautor_Click()
 
 void Form1::SAL_Click()
 {
-    QCoreApplication::exit(0);
+    Platform::endProgram();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -310,20 +313,38 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     // Before the control's own focus handling, which starts or stops its cursor's blinking.
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         updateCursorBlinking();
-    if (event->type() == QEvent::KeyPress && m_tabOrder.contains(watched)) {
+    if (!m_tabOrder.contains(watched))
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
         // Keys typed faster than the window takes them wait in line before the focus move that an
         // earlier Enter or arrow asked for, addressed to the control the focus is leaving; a
         // screen reader that looks at keys first hands them back addressed so. The move is made
         // first, and each key goes where the focus is by then.
-        m_focusMove.runIfPending();
-        QWidget* focused = focusWidget();
-        if (focused != watched && m_tabOrder.contains(focused)) {
-            QCoreApplication::sendEvent(focused, event);
-            return true;
-        }
-        return previewKey(*static_cast<QKeyEvent*>(event));
+        return sendOnToFocus(watched, event) || previewKey(*static_cast<QKeyEvent*>(event));
+    }
+    const auto* input = event->type() == QEvent::InputMethod
+        ? static_cast<const QInputMethodEvent*>(event)
+        : nullptr;
+    if (input && !input->commitString().isEmpty() && input->preeditString().isEmpty()
+        && input->replacementLength() == 0) {
+        // A letter typed with a dead key is composed by the platform as it reads the keys and
+        // handed at once to the focused control, ahead of the keys typed before it, which still
+        // wait in the window system's queue. Those are taken first, then it goes on as a key
+        // would. An input method's preedit stays where the input method shows it.
+        QWindowSystemInterface::flushWindowSystemEvents();
+        return sendOnToFocus(watched, event);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::sendOnToFocus(QObject* watched, QEvent* event)
+{
+    m_focusMove.runIfPending();
+    QWidget* focused = focusWidget();
+    if (focused == watched || !m_tabOrder.contains(focused))
+        return false;
+    QCoreApplication::sendEvent(focused, event);
+    return true;
 }
 
 bool Form1::previewKey(const QKeyEvent& event)

@@ -57,6 +57,9 @@ private:
     void buildMenu();
 
     Puzzle::Outcome checkClick(int word);
+    // Makes a pending focus move, then hands the event of a control the focus has left to the
+    // control that has it; true when it did.
+    bool sendOnToFocus(QObject* watched, QEvent* event);
     // The window's key preview; true when the key was consumed.
     bool previewKey(const QKeyEvent& event);
     void requestFocusMove(bool forward);

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/crossword/messagebox.h"
 
+#include "ui/platform.h"
 #include "ui/queuedcall.h"
 #include "ui/widgets/frame.h"
 
 #include <QAbstractButton>
 #include <QEvent>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QPointer>
 
 namespace Message {
 
@@ -66,7 +65,7 @@ private:
         // ignore an X window's request too. A window newly shown gets both everywhere.
         m_reshown = true;
         m_box->hide();
-        m_box->show();
+        Platform::show(m_box);
     }
 
     QWidget* m_box;
@@ -82,8 +81,7 @@ private:
 
 void show(QWidget* window, const QString& text)
 {
-    // Held through a guard: the box dies with its window, should the window go first.
-    QPointer<QMessageBox> box = new QMessageBox(
+    auto* box = new QMessageBox(
         QMessageBox::NoIcon, QStringLiteral("TELMARONDA"), text, QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("message"));
     box->setWindowFlags(Frame::titleAndCloseOnly(Qt::Dialog));
@@ -101,15 +99,8 @@ void show(QWidget* window, const QString& text)
         grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
             grid->rowCount(), 0, 1, grid->columnCount());
     }
-    // It waits in a loop of its own rather than in exec(), which would end should the box be
-    // shown afresh.
     box->setWindowModality(Qt::ApplicationModal);
-    QEventLoop dismissed;
-    QObject::connect(box, &QDialog::finished, &dismissed, &QEventLoop::quit);
-    QObject::connect(box, &QObject::destroyed, &dismissed, &QEventLoop::quit);
-    box->show();
-    dismissed.exec(QEventLoop::DialogExec);
-    delete box.data();
+    Platform::runModal(box, window);
 }
 
 } // namespace Message
