@@ -17,11 +17,9 @@ int main(int argc, char* argv[])
     windows.showForm1();
     const int status = QApplication::exec();
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    // Qt 6.4's Wayland plug-in can deadlock as it closes its connection: the main thread may
-    // prepare a read after the plug-in's event threads were told to stop (EventThread in qtwayland
-    // 6.4's qwaylanddisplay.cpp), and the last of them waits in wl_display_read_events for it for
-    // ever; the window stays on the screen, frozen. Later plug-ins prepare no read once stopping.
-    // The game has nothing to save, and the system releases all it holds.
+    // Qt 6.4's Wayland plug-in can deadlock as it closes its connection (qwaylanddisplay.cpp): an
+    // event thread waits in wl_display_read_events for a read the main thread prepared and never
+    // finishes, and the window stays on the screen, frozen. The game has nothing to save.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         std::_Exit(status);
 #endif

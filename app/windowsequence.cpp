@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windowsequence.h"
 
-#include "ui/credits/form2.h"
-#include "ui/crossword/form1.h"
 #include "ui/platform.h"
 
 WindowSequence::WindowSequence(std::shared_ptr<const Clock> clock, QObject* parent)

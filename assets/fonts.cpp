@@ -15,36 +15,22 @@ namespace {
 const QLatin1String Rounded("Quicksand");
 const QLatin1String Sans("Liberation Sans");
 
-// One bundled font file, handed to Qt the first time it is needed and never again.
-class BundledFace {
-public:
-    constexpr explicit BundledFace(QLatin1String path)
-        : m_path(path)
-    { }
-
-    void require()
-    {
-        // Qt keeps application fonts only once the application object exists.
-        if (m_added || !QGuiApplication::instance())
-            return;
-        m_added = true;
-        static const bool catalogue = (useOwnCatalogue(), true);
-        static_cast<void>(catalogue);
-        // Hand Qt the built-in bytes themselves rather than a copy: the fonts are stored
-        // uncompressed (assets/CMakeLists.txt).
-        const QResource resource {QString(m_path)};
-        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-            reinterpret_cast<const char*>(resource.data()), resource.size()));
-    }
-
-private:
-    QLatin1String m_path;
-    bool m_added = false;
-};
-
-BundledFace quicksandBold(QLatin1String(":/fonts/Quicksand-Bold.ttf"));
-BundledFace liberationSans(QLatin1String(":/fonts/LiberationSans-Regular.ttf"));
-BundledFace liberationSansBold(QLatin1String(":/fonts/LiberationSans-Bold.ttf"));
+// Hands a bundled font file to Qt the first time it is needed, and never again.
+void require(QLatin1String path)
+{
+    static QList<QLatin1String> added;
+    // Qt keeps application fonts only once the application object exists.
+    if (added.contains(path) || !QGuiApplication::instance())
+        return;
+    if (added.isEmpty())
+        useOwnCatalogue();
+    added.append(path);
+    // Hand Qt the built-in bytes themselves rather than a copy: the fonts are stored uncompressed
+    // (assets/CMakeLists.txt).
+    const QResource resource {QString(path)};
+    QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size()));
+}
 
 QFont font(const QString& family, qreal points, QFont::Weight weight)
 {
@@ -62,7 +48,7 @@ QFont font(const QString& family, qreal points, QFont::Weight weight)
 
 QFont rounded(qreal points, QFont::Weight weight)
 {
-    quicksandBold.require();
+    require(QLatin1String(":/fonts/Quicksand-Bold.ttf"));
     return font(Rounded, points, weight);
 }
 
@@ -70,9 +56,9 @@ QFont sansSerif(qreal points, QFont::Weight weight)
 {
     // At regular weight or below Qt picks the regular file, so the bold one waits for a bolder
     // request (only the credits window makes one).
-    liberationSans.require();
+    require(QLatin1String(":/fonts/LiberationSans-Regular.ttf"));
     if (weight > QFont::Normal)
-        liberationSansBold.require();
+        require(QLatin1String(":/fonts/LiberationSans-Bold.ttf"));
     return font(Sans, points, weight);
 }
 

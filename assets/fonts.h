@@ -14,9 +14,8 @@ QFont rounded(qreal points, QFont::Weight weight = QFont::Bold);
 // Stands in for "MS Sans Serif", the default face of captions and labels.
 QFont sansSerif(qreal points, QFont::Weight weight = QFont::Normal);
 
-// Where fontconfig keeps Qt's catalogue of fonts, gives Qt one of the program's own, with only the
-// bundled faces and the settings of fonts/fonts.conf: the machine's fonts and settings change
-// nothing, and the start reads no folder of fonts. Elsewhere it does nothing. Called by the above.
+// Where fontconfig keeps Qt's catalogue of fonts (fonts_fontconfig.cpp), gives Qt one of the
+// program's own; elsewhere does nothing. The functions above call it first.
 void useOwnCatalogue();
 
 } // namespace Fonts

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Qt's catalogue of fonts where fontconfig keeps it (Linux and other freedesktop systems).
+// Qt's catalogue of fonts where fontconfig keeps it (Linux and other freedesktop systems): one
+// made from the settings of fonts/fonts.conf alone, with only the bundled faces. The machine's
+// fonts and settings change nothing, and the start reads no folder of fonts and no file of its.
 #include "assets/fonts.h"
 
 #include <fontconfig/fontconfig.h>
@@ -7,7 +9,6 @@
 
 void Fonts::useOwnCatalogue()
 {
-    // Made from the settings alone: no folder is scanned and no file of the machine's is read.
     const QByteArray settings = QResource(QStringLiteral(":/fonts/fonts.conf")).uncompressedData();
     FcConfig* config = FcConfigCreate();
     if (!config)

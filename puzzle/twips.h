@@ -25,7 +25,6 @@ constexpr QSize size(int width, int height)
     return {toPixels(width), toPixels(height)};
 }
 
-// A place in a window's table of places: the left and top edges, the width and the height.
 struct Box {
     int left;
     int top;

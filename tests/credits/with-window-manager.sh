@@ -14,7 +14,13 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/
 server=$!
 openbox_pid=
 trap 'kill $openbox_pid $server 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+# Waits up to 30 seconds for a condition; stops the test with message $1 if it never holds.
+wait_for() {
+    for _ in $(seq 300); do "${@:2}" && return; sleep 0.1; done
+    echo "with-window-manager.sh: $1" >&2
+    exit 1
+}
+wait_for "Xvfb did not start" test -s "$work/display"
 export DISPLAY=:$(cat "$work/display")
 # The window manager draws its title bars in the program's bundled sans serif: the tests' font
 # configuration knows no font at all, which would leave the title bars without text or buttons, and
@@ -25,11 +31,18 @@ cat >"$work/fonts.conf" <<EOF
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig><dir>$fonts</dir><cachedir>$work/fontconfig</cachedir></fontconfig>
 EOF
-FONTCONFIG_FILE=$work/fonts.conf openbox --sm-disable >/dev/null 2>&1 &
-openbox_pid=$!
-# openbox has taken over once the root window names it.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+# Its settings are openbox's defaults, whatever the caller's home holds.
+start_openbox() {
+    HOME=$work XDG_CONFIG_HOME=$work FONTCONFIG_FILE=$work/fonts.conf \
+        openbox --sm-disable &>/dev/null &
+    openbox_pid=$!
+}
+# openbox has taken over once the root window names it; one that ends before is started again.
+openbox_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    kill -0 "$openbox_pid" 2>/dev/null || start_openbox
+    return 1
+}
+start_openbox
+wait_for "openbox did not start" openbox_ready
 QT_QPA_PLATFORM=xcb "$@"

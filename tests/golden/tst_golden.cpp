@@ -7,13 +7,13 @@
 //
 //     TELMARONDA_UPDATE_GOLDEN=1 ctest --preset dev -R golden
 //
-// The drawing is made the same on every machine: the program's font configuration, which the suite
-// gives fontconfig too (assets/fonts/fonts.conf), knows no font folder, so the bundled faces are
-// the only ones and the rendering settings are fixed, and the caller's Qt scaling and style
-// settings never reach a test; the style is Fusion with its own palette, which is what Qt gives the
-// program on Linux; and the caret does not blink, so the focused cell always shows it. The
-// references hold the Qt version that drew them; under another Qt minor version the comparison is
-// skipped, since Qt's own drawing of frames and check boxes changes between versions.
+// The drawing is made the same on every machine: the font configuration assets/fonts/fonts.conf
+// knows no font folder, so the bundled faces are the only ones and the rendering settings are
+// fixed, and the caller's Qt scaling and style settings never reach a test; the style is Fusion
+// with its own palette, which is what Qt gives the program on Linux; and the caret does not
+// blink, so the focused cell always shows it. The references hold the Qt version that
+// drew them; under another Qt minor version the comparison is skipped, since Qt's own drawing of
+// frames and check boxes changes between versions.
 #include "app/application.h"
 #include "puzzle/puzzle.h"
 #include "tests/support/imagecompare.h"

@@ -99,4 +99,32 @@ QMargins frameExtents(const QString& window)
     return QMargins(values[0].toInt(), values[2].toInt(), values[1].toInt(), values[3].toInt());
 }
 
+QList<QRect> frameButtons(const QString& window)
+{
+    const auto tree = [](const QString& id) {
+        QProcess xwininfo;
+        xwininfo.start(
+            QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), id});
+        xwininfo.waitForFinished(10000);
+        return QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
+    };
+    // The frame is the window's parent; its tree gives each window in it its size and place on the
+    // screen ("0x200280 (has no name): ()  12x12+531+3  +882+274"). Unused buttons are 1x1.
+    static const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
+    static const QRegularExpression part(
+        QStringLiteral("(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+ +\\+(-?\\d+)\\+(-?\\d+)"));
+    const QRect client = geometry(window);
+    QList<QRect> buttons;
+    for (const auto& m : part.globalMatch(tree(parent.match(tree(window)).captured(1)))) {
+        const QRect box(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(),
+            m.captured(2).toInt());
+        if (box.width() == box.height() && box.width() > 1 && box.bottom() < client.top()
+            && box.left() > client.center().x())
+            buttons.append(box);
+    }
+    std::sort(buttons.begin(), buttons.end(),
+        [](const QRect& a, const QRect& b) { return a.x() < b.x(); });
+    return buttons;
+}
+
 } // namespace Xdo

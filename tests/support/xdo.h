@@ -33,4 +33,8 @@ QRect geometry(const QString& window);
 // window manager has told.
 QMargins frameExtents(const QString& window);
 
+// The buttons the window manager has drawn in a window's title bar, left to right, where the X
+// server has them: the square windows of its frame above the window and right of its middle.
+QList<QRect> frameButtons(const QString& window);
+
 } // namespace Xdo

@@ -106,19 +106,6 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
-LineControl::LineControl(const QRect& box, QWidget* parent)
-    : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(box);
-}
-
-void LineControl::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::WindowText));
-}
-
 ShapeControl::ShapeControl(
     Kind kind, const QRect& shape, const QColor& color, int outlineWidth, QWidget* parent)
     : QWidget(parent)

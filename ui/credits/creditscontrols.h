@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn controls of the credits window: labels that wrap like the window's design expects,
-// straight rules and the two shapes behind everything.
+// and the two shapes behind everything.
 #pragma once
 
 #include <QColor>
@@ -29,16 +29,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
-// A rule filling its box, in the window-text colour.
-class LineControl : public QWidget {
-    Q_OBJECT
-public:
-    LineControl(const QRect& box, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 // A rectangle shape: either filled with rounded corners and no outline, or an outline of a given

@@ -108,10 +108,18 @@ Form2::Form2(std::shared_ptr<const Clock> clock, QWidget* parent)
     m_label2 = makeLabel(this, "Label2", CreditsTexts::creditsBlock(), 8.25, Qt::AlignLeft);
     m_label2->setGeometry(CreditsLayout::Label2.pixels());
 
-    auto* line2 = new LineControl(CreditsLayout::Line2.pixels(), this);
-    line2->setObjectName(QStringLiteral("Line2"));
-    auto* line1 = new LineControl(CreditsLayout::Line1.pixels(), this);
-    line1->setObjectName(QStringLiteral("Line1"));
+    // Two rules in the captions' colour, which they keep when the window's input is disabled.
+    for (const auto& [name, box] :
+        {std::pair {"Line2", CreditsLayout::Line2}, std::pair {"Line1", CreditsLayout::Line1}}) {
+        auto* line = new QWidget(this);
+        line->setObjectName(QLatin1String(name));
+        line->setGeometry(box.pixels());
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Active, QPalette::WindowText));
+        line->setPalette(palette);
+    }
 
     m_label3 = makeLabel(
         this, "Label3", CreditsTexts::toQString(CreditsTexts::Dedication), 8.25, Qt::AlignHCenter);

@@ -7,19 +7,16 @@
 
 namespace CreditsLayout {
 
-// The window itself, of a fixed size.
-inline constexpr Twips::Box Window {0, 0, 6150, 3600};
+inline constexpr Twips::Box Window {0, 0, 6150, 3600}; // of a fixed size
 
 // The outline, 40 pixels wide and centred on this edge, and the rounded card.
 inline constexpr Twips::Box Shape1 {0, 0, 5895, 3375};
 inline constexpr Twips::Box Shape2 {120, 120, 5895, 3375};
-// The title; only its corner counts, as the label is sized to fit its text.
-inline constexpr Twips::Box Label1 {1200, 240, 3255, 435};
+inline constexpr Twips::Box Label1 {1200, 240, 3255, 435}; // the corner; sized to its text
 inline constexpr Twips::Box imgSalir {5520, 240, 360, 360};
 inline constexpr Twips::Box Label2 {240, 720, 2055, 1935};
-// Two rules, one pixel high.
-inline constexpr Twips::Box Line2 {360, 1440, 2040, 15};
-inline constexpr Twips::Box Line1 {360, 2640, 1920, 15};
+inline constexpr Twips::Box Line2 {360, 1440, 2040, 15}; // a rule, one pixel high
+inline constexpr Twips::Box Line1 {360, 2640, 1920, 15}; // a rule, one pixel high
 inline constexpr Twips::Box Label3 {2160, 1080, 3735, 615};
 inline constexpr Twips::Box Label4 {1800, 1680, 3735, 615};
 inline constexpr Twips::Box Image9 {5280, 2760, 600, 375};

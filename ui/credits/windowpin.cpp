@@ -15,7 +15,7 @@ void WindowPin::pin(QWidget* window)
 {
     window->setWindowFlags(Frame::titleAndCloseOnly(Qt::Window));
     window->installEventFilter(new WindowPin(window));
-    refuseFrameDrags(window);
+    Frame::refuseDrags(window);
 }
 
 bool WindowPin::eventFilter(QObject* watched, QEvent* event)

@@ -5,7 +5,7 @@
 // a window on request, and some iconify or resize one whatever its buttons and size hints, so the
 // pin undoes what gets through. (Under Wayland a window learns nothing of its position, so there a
 // move by the compositor stays.) On Windows, which draws the frame itself, a drag of the frame is
-// refused before it starts (windowpin_win.cpp).
+// refused before it starts.
 #pragma once
 
 #include "ui/queuedcall.h"
@@ -28,9 +28,6 @@ protected:
 private:
     explicit WindowPin(QWidget* window);
     void restore();
-    // Where the system draws the frame itself, refuses a drag of it for as long as the window
-    // lives; elsewhere does nothing.
-    static void refuseFrameDrags(QWidget* window);
 
     QWidget* m_window;
     // Where the window stood when it was first drawn, once the window system had placed it, and

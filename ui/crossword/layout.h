@@ -13,21 +13,19 @@
 
 namespace Layout {
 
-using Box = Twips::Box;
-
 inline constexpr int ClientWidth = 8700;
 inline constexpr int ClientHeight = 6660;
 
 // The verdicts, "MUY BIEN" and "MUY MAL".
-inline constexpr Box Label1 {1920, 840, 1095, 375};
-inline constexpr Box Label2 {1920, 1200, 1095, 255};
+inline constexpr Twips::Box Label1 {1920, 840, 1095, 375};
+inline constexpr Twips::Box Label2 {1920, 1200, 1095, 255};
 
 // The clue lists: odd words in Frame1, even ones in Frame2.
-inline constexpr Box Frame1 {120, 4440, 3855, 2175};
-inline constexpr Box Frame2 {4560, 4440, 3975, 2175};
+inline constexpr Twips::Box Frame1 {120, 4440, 3855, 2175};
+inline constexpr Twips::Box Frame2 {4560, 4440, 3975, 2175};
 
 // Word N's clue box, inside its list, at index N-1.
-inline constexpr std::array<Box, Puzzle::WordCount> ClueBoxes {{
+inline constexpr std::array<Twips::Box, Puzzle::WordCount> ClueBoxes {{
     {120, 240, 3615, 315},
     {120, 240, 3735, 225},
     {120, 600, 3615, 195},
@@ -46,10 +44,10 @@ inline constexpr std::array<Box, Puzzle::WordCount> ClueBoxes {{
 // uncovered.
 inline int openHeight(int word)
 {
-    const Box& box = ClueBoxes.at(word - 1);
+    const Twips::Box& box = ClueBoxes.at(word - 1);
     int open = box.height;
     for (int other = 1; other <= Puzzle::WordCount; ++other) {
-        const Box& below = ClueBoxes.at(other - 1);
+        const Twips::Box& below = ClueBoxes.at(other - 1);
         if (Puzzle::clueListOf(other) == Puzzle::clueListOf(word) && below.top > box.top)
             open = std::min(open, below.top - box.top);
     }
@@ -57,7 +55,7 @@ inline int openHeight(int word)
 }
 
 // Word N's indicator: words 1-6 down the left edge, words 7-12 down the right edge.
-constexpr Box indicator(int word)
+constexpr Twips::Box indicator(int word)
 {
     constexpr int Size = 495;
     const int column = word <= 6 ? 120 : 8160;
@@ -65,7 +63,7 @@ constexpr Box indicator(int word)
 }
 
 // The decorations, images 37 to 39.
-constexpr Box decoration(int image)
+constexpr Twips::Box decoration(int image)
 {
     constexpr std::array<std::pair<int, int>, 3> Corners {
         {{2160, 2760}, {5760, 480}, {4080, 2760}}};

@@ -4,16 +4,19 @@
 
 #include <Qt>
 
+class QWidget;
+
 namespace Frame {
 
-// A title, the window menu and a close button, for a window of this type (Qt::Window or
-// Qt::Dialog). Where minimising reaches the program only through a minimise button (Windows
-// programs under Wine, whose frame an X window manager draws, with buttons of its own), the
-// window asks for one too, so that a minimise reaches it and can be undone.
+// A title, the window menu and a close button.
+inline constexpr Qt::WindowFlags TitleAndClose = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+// That frame, for a window of this type (Qt::Window or Qt::Dialog), with what the platform needs
+// besides (frame_win.cpp, frame_other.cpp).
 Qt::WindowFlags titleAndCloseOnly(Qt::WindowType type);
 
-// Whether minimising reaches the program only through a minimise button: frame_win.cpp asks
-// whether the program runs under Wine; elsewhere, no.
-bool minimiseNeedsButton();
+// Where the system draws the frame itself (Windows), refuses to drag or size the window by it.
+void refuseDrags(QWidget* window);
 
 } // namespace Frame
