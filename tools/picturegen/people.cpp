@@ -14,6 +14,16 @@ QColor shade(const QColor& colour, int factor)
     return factor >= 100 ? colour.lighter(factor) : colour.darker(10000 / factor);
 }
 
+// A point scattered over `area`, between `left` and `right` of its width and `top` and `bottom`
+// of its height. The height is drawn first: the committed pictures were drawn so.
+QPointF scatteredPoint(
+    Scatter& scatter, const QRectF& area, qreal left, qreal right, qreal top, qreal bottom)
+{
+    const qreal y = area.top() + scatter.uniform(top, bottom) * area.height();
+    const qreal x = area.left() + scatter.uniform(left, right) * area.width();
+    return {x, y};
+}
+
 // The hair that falls behind the head and shoulders.
 void drawBackHair(QPainter& p, QPointF c, qreal w, const Look& look)
 {
@@ -421,8 +431,7 @@ void warmBlur(QPainter& p, const QRectF& area, quint32 seed)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
-        const QPointF at(area.left() + scatter.uniform(0, 1) * area.width(),
-            area.top() + scatter.uniform(0, 1) * area.height());
+        const QPointF at = scatteredPoint(scatter, area, 0, 1, 0, 1);
         const qreal r = area.width() * scatter.uniform(0.08, 0.25);
         QRadialGradient glow(at, r);
         glow.setColorAt(0, QColor(255, 226, 160, 150));
@@ -444,8 +453,7 @@ void grass(QPainter& p, const QRectF& area, quint32 seed)
     p.setRenderHint(QPainter::Antialiasing);
     const int blades = int(area.width() * area.height() / 40) + 20;
     for (int i = 0; i < blades; ++i) {
-        const QPointF at(area.left() + scatter.uniform(0, 1) * area.width(),
-            area.top() + scatter.uniform(0, 1) * area.height());
+        const QPointF at = scatteredPoint(scatter, area, 0, 1, 0, 1);
         const qreal length = scatter.uniform(2, 5);
         p.setPen(
             QPen(scatter.uniform(0, 1) < 0.5 ? QColor(120, 176, 80) : QColor(40, 92, 30), 0.8));
@@ -501,8 +509,7 @@ void crowd(QPainter& p, const QRectF& area, quint32 seed)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) {
-        const QPointF at(area.left() + scatter.uniform(-0.05, 1.05) * area.width(),
-            area.top() + scatter.uniform(0.05, 0.8) * area.height());
+        const QPointF at = scatteredPoint(scatter, area, -0.05, 1.05, 0.05, 0.8);
         const qreal r = area.width() * scatter.uniform(0.04, 0.07);
         const int tone = int(scatter.uniform(60, 200));
         p.setBrush(QColor(tone, tone * 9 / 10, tone * 8 / 10));
