@@ -36,10 +36,11 @@ qint64 squareRoot(qint64 n)
     return root;
 }
 
-// The painter's whole device, in its pixels, shaded from `inner` at `centre` to `outer` at
-// `radius` and beyond: opaque where both colours are, premultiplied otherwise. Qt's radial
-// gradients take their square roots in single precision, with NEON only approximately, so an ARM
-// processor shades some pixels a level differently; this shading is worked out in integers.
+// The painter's whole device shaded from `inner` at `centre` to `outer` at `radius` and beyond,
+// for a painter that draws in the device's own pixels: opaque where both colours are,
+// premultiplied otherwise. Qt's radial gradients take their square roots in single precision,
+// with NEON only approximately, so an ARM processor shades some pixels a level differently; this
+// shading is worked out in integers.
 QImage radialShading(const QPainter& p, QPointF centre, qreal radius, QColor inner, QColor outer)
 {
     const bool opaque = inner.alpha() == 255 && outer.alpha() == 255;
@@ -472,6 +473,7 @@ void warmBlur(QPainter& p, const QRectF& area, quint32 seed)
     for (int i = 0; i < 14; ++i) {
         const QPointF at = scatteredPoint(scatter, area, 0, 1, 0, 1);
         const qreal r = area.width() * scatter.uniform(0.08, 0.25);
+        // Laid over whole: NEON rounds a translucent texture under an antialiased edge otherwise.
         p.drawImage(QPointF(0, 0),
             radialShading(p, at, r, QColor(255, 226, 160, 150), QColor(255, 226, 160, 0)));
     }
