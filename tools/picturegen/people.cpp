@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/picturegen/people.h"
 
+#include <cmath>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 namespace People {
 
@@ -12,6 +13,60 @@ namespace {
 QColor shade(const QColor& colour, int factor)
 {
     return factor >= 100 ? colour.lighter(factor) : colour.darker(10000 / factor);
+}
+
+// A point scattered over `area`, between `left` and `right` of its width and `top` and `bottom`
+// of its height. The height is drawn first: the committed pictures were drawn so.
+QPointF scatteredPoint(
+    Scatter& scatter, const QRectF& area, qreal left, qreal right, qreal top, qreal bottom)
+{
+    const qreal y = area.top() + scatter.uniform(top, bottom) * area.height();
+    const qreal x = area.left() + scatter.uniform(left, right) * area.width();
+    return {x, y};
+}
+
+// The square root of `n`, rounded down.
+qint64 squareRoot(qint64 n)
+{
+    auto root = qint64(std::sqrt(double(n)));
+    while (root * root > n)
+        --root;
+    while ((root + 1) * (root + 1) <= n)
+        ++root;
+    return root;
+}
+
+// The painter's whole device shaded from `inner` at `centre` to `outer` at `radius` and beyond,
+// for a painter that draws in the device's own pixels: opaque where both colours are,
+// premultiplied otherwise. Qt's radial gradients take their square roots in single precision,
+// with NEON only approximately, so an ARM processor shades some pixels a level differently; this
+// shading is worked out in integers.
+QImage radialShading(const QPainter& p, QPointF centre, qreal radius, QColor inner, QColor outer)
+{
+    const bool opaque = inner.alpha() == 255 && outer.alpha() == 255;
+    QImage image(p.device()->width(), p.device()->height(),
+        opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    // Lengths in 256ths of a pixel, the distance from the centre in 65536ths of the radius.
+    const qint64 centreX = qRound64(centre.x() * 256);
+    const qint64 centreY = qRound64(centre.y() * 256);
+    const qint64 length = qMax(qint64(1), qRound64(radius * 256));
+    constexpr qint64 Whole = 1 << 16;
+    const QRgb from = qPremultiply(inner.rgba());
+    const QRgb to = qPremultiply(outer.rgba());
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const qint64 dy = y * 256 + 128 - centreY;
+        for (int x = 0; x < image.width(); ++x) {
+            const qint64 dx = x * 256 + 128 - centreX;
+            const qint64 share = qMin(Whole, squareRoot(dx * dx + dy * dy) * Whole / length);
+            const auto mix = [share](int near, int far) {
+                return int((near * (Whole - share) + far * share + Whole / 2) >> 16);
+            };
+            line[x] = qRgba(mix(qRed(from), qRed(to)), mix(qGreen(from), qGreen(to)),
+                mix(qBlue(from), qBlue(to)), mix(qAlpha(from), qAlpha(to)));
+        }
+    }
+    return image;
 }
 
 // The hair that falls behind the head and shoulders.
@@ -127,10 +182,8 @@ void drawHead(QPainter& p, QPointF c, qreal w, const Look& look)
     p.drawEllipse(QPointF(c.x() + w * 0.5, c.y() + h * 0.02), w * 0.08, h * 0.1);
 
     // Face, a little darker towards its edge.
-    QRadialGradient skin(c.x() - w * 0.1, c.y() - h * 0.1, w * 0.75);
-    skin.setColorAt(0, shade(look.skin, 108));
-    skin.setColorAt(1, shade(look.skin, 90));
-    p.setBrush(skin);
+    p.setBrush(QBrush(radialShading(p, QPointF(c.x() - w * 0.1, c.y() - h * 0.1), w * 0.75,
+        shade(look.skin, 108), shade(look.skin, 90))));
     QPainterPath face;
     face.moveTo(c.x(), c.y() - h * 0.5);
     face.cubicTo(c.x() + w * 0.56, c.y() - h * 0.5, c.x() + w * 0.54, c.y() + h * 0.2,
@@ -417,20 +470,13 @@ void warmBlur(QPainter& p, const QRectF& area, quint32 seed)
     base.setColorAt(1, QColor(150, 82, 40));
     p.fillRect(area, base);
     Scatter scatter(seed);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
-        const QPointF at(area.left() + scatter.uniform(0, 1) * area.width(),
-            area.top() + scatter.uniform(0, 1) * area.height());
+        const QPointF at = scatteredPoint(scatter, area, 0, 1, 0, 1);
         const qreal r = area.width() * scatter.uniform(0.08, 0.25);
-        QRadialGradient glow(at, r);
-        glow.setColorAt(0, QColor(255, 226, 160, 150));
-        glow.setColorAt(1, QColor(255, 226, 160, 0));
-        p.setBrush(glow);
-        p.drawEllipse(at, r, r);
+        // Laid over whole: NEON rounds a translucent texture under an antialiased edge otherwise.
+        p.drawImage(QPointF(0, 0),
+            radialShading(p, at, r, QColor(255, 226, 160, 150), QColor(255, 226, 160, 0)));
     }
-    p.restore();
 }
 
 void grass(QPainter& p, const QRectF& area, quint32 seed)
@@ -444,8 +490,7 @@ void grass(QPainter& p, const QRectF& area, quint32 seed)
     p.setRenderHint(QPainter::Antialiasing);
     const int blades = int(area.width() * area.height() / 40) + 20;
     for (int i = 0; i < blades; ++i) {
-        const QPointF at(area.left() + scatter.uniform(0, 1) * area.width(),
-            area.top() + scatter.uniform(0, 1) * area.height());
+        const QPointF at = scatteredPoint(scatter, area, 0, 1, 0, 1);
         const qreal length = scatter.uniform(2, 5);
         p.setPen(
             QPen(scatter.uniform(0, 1) < 0.5 ? QColor(120, 176, 80) : QColor(40, 92, 30), 0.8));
@@ -501,8 +546,7 @@ void crowd(QPainter& p, const QRectF& area, quint32 seed)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) {
-        const QPointF at(area.left() + scatter.uniform(-0.05, 1.05) * area.width(),
-            area.top() + scatter.uniform(0.05, 0.8) * area.height());
+        const QPointF at = scatteredPoint(scatter, area, -0.05, 1.05, 0.05, 0.8);
         const qreal r = area.width() * scatter.uniform(0.04, 0.07);
         const int tone = int(scatter.uniform(60, 200));
         p.setBrush(QColor(tone, tone * 9 / 10, tone * 8 / 10));
