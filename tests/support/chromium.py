@@ -10,6 +10,7 @@ import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common import utils
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -26,6 +27,18 @@ def serve(folder):
     return server
 
 
+class LoopbackService(Service):
+    """The driver reached at 127.0.0.1: Selenium would look "localhost" up, and a machine need not
+    have it in /etc/hosts."""
+
+    @property
+    def service_url(self):
+        return f"http://127.0.0.1:{self.port}"
+
+    def is_connectable(self):
+        return utils.is_connectable(self.port, host="127.0.0.1")
+
+
 def missing():
     """What is missing to run Chromium here, or None."""
     if not shutil.which("chromium") or not shutil.which("chromedriver"):
@@ -38,9 +51,10 @@ def start(profile, fonts=None, scale=1):
     scale, on software WebGL. With `fonts`, a folder of fonts, pages see those fonts only."""
     options = webdriver.ChromeOptions()
     options.binary_location = shutil.which("chromium")
-    for argument in ("--headless=new", "--no-sandbox", "--window-size=1280,1024",
-                     f"--force-device-scale-factor={scale}", "--use-angle=swiftshader",
-                     "--enable-unsafe-swiftshader", "--no-first-run",
+    # The driver talks to Chromium through a pipe, not a port it would reach as "localhost".
+    for argument in ("--headless=new", "--no-sandbox", "--remote-debugging-pipe",
+                     "--window-size=1280,1024", f"--force-device-scale-factor={scale}",
+                     "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
                      "--disable-background-networking", "--disable-component-update",
                      "--disable-sync", f"--user-data-dir={profile}"):
         options.add_argument(argument)
@@ -52,5 +66,5 @@ def start(profile, fonts=None, scale=1):
             out.write(f'<?xml version="1.0"?><fontconfig><dir>{os.path.abspath(fonts)}</dir>'
                       f'<cachedir>{profile}.fontconfig</cachedir></fontconfig>\n')
         environment["FONTCONFIG_FILE"] = conf
-    service = Service(shutil.which("chromedriver"), env=environment)
+    service = LoopbackService(shutil.which("chromedriver"), env=environment)
     return webdriver.Chrome(service=service, options=options)
