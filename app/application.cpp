@@ -4,6 +4,7 @@
 #include "app/identity.h"
 #include "assets/fonts.h"
 #include "assets/pictures.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -11,9 +12,8 @@
 QtCommandLine::QtCommandLine(const char* programPath)
     : m_arguments {programPath ? programPath : TELMARONDA_NAME}
 {
-#ifdef Q_OS_WIN
-    m_arguments.insert(m_arguments.end(), {"-platform", "windows:fontengine=freetype"});
-#endif
+    for (const char* option : platformOptions())
+        m_arguments.emplace_back(option);
     for (std::string& argument : m_arguments)
         m_argv.push_back(argument.data());
     m_argc = static_cast<int>(m_argv.size());
@@ -27,6 +27,7 @@ void configureApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral(TELMARONDA_APP_ID));
     QApplication::setWindowIcon(Pictures::applicationIcon());
     app.setQuitOnLastWindowClosed(false);
+    Platform::setUpApplication();
     // Qt's own texts (message-box buttons, text-box context menus) in Spanish, whatever the
     // user's language settings.
     auto* translator = new QTranslator(&app);

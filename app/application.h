@@ -19,11 +19,15 @@ public:
     char** argv() { return m_argv.data(); }
 
 private:
+    // What the platform's own Qt options add (application_win.cpp, application_other.cpp).
+    static std::vector<const char*> platformOptions();
+
     std::vector<std::string> m_arguments;
     std::vector<char*> m_argv;
     int m_argc = 0;
 };
 
 // Application-wide settings: the program's name and icon, Qt's own texts in Spanish, its own font,
-// left-to-right layout, and that Qt leaves deciding the program's end to WindowSequence.
+// left-to-right layout, that Qt leaves deciding the program's end to WindowSequence, and what the
+// platform puts right (Platform::setUpApplication).
 void configureApplication(QApplication& app);

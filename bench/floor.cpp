@@ -11,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    Platform::setUpApplication();
     FirstFrame::reportStartupAndQuit(QStringLiteral("floor"));
     QMainWindow window;
     window.setObjectName(QStringLiteral("floor"));

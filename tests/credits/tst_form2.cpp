@@ -48,7 +48,8 @@ private Q_SLOTS:
     {
         QCOMPARE(m_form->objectName(), QStringLiteral("Form2"));
         QCOMPARE(m_form->windowTitle(), QStringLiteral("ACERCA DEL AUTOR"));
-        QCOMPARE(m_form->size(), CreditsLayout::Window.pixels().size());
+        // 6150 × 3600 twips, at 15 twips a pixel.
+        QCOMPARE(m_form->size(), QSize(410, 240));
         // Fixed: tiling window managers float it rather than stretch it.
         QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
         QVERIFY(m_form->isWindow());
@@ -307,16 +308,18 @@ private Q_SLOTS:
     }
 
     // A move, a resize, a minimise or a maximise that reaches the window is undone, and the frame
-    // offers no minimise or maximise button.
+    // offers no minimise or maximise button; a move the program makes itself stays.
     void staysInPlace()
     {
         showDisabled();
         m_form->repaint(); // drawn: the window system has placed it
         const QPoint placed = m_form->pos();
-        m_form->move(placed + QPoint(40, 30));
+        const QRect shown = m_form->windowHandle()->geometry();
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            m_form->windowHandle(), shown.translated(40, 30));
+        QCOMPARE(m_form->pos(), placed + QPoint(40, 30));
         QTRY_COMPARE(m_form->pos(), placed);
         // Stretched by the window system, past the window's own size limits.
-        const QRect shown = m_form->windowHandle()->geometry();
         QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
             m_form->windowHandle(), QRect(shown.topLeft(), QSize(1280, 1005)));
         QCOMPARE(m_form->size(), QSize(1280, 1005));
@@ -327,6 +330,10 @@ private Q_SLOTS:
             QTRY_COMPARE(m_form->pos(), placed);
             QVERIFY(m_form->isVisible());
         }
+        m_form->move(placed + QPoint(40, 30));
+        m_form->setWindowState(Qt::WindowMinimized);
+        QTRY_COMPARE(m_form->windowState(), Qt::WindowNoState);
+        QCOMPARE(m_form->pos(), placed + QPoint(40, 30));
         const Qt::WindowFlags flags = m_form->windowFlags();
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(flags & Qt::WindowTitleHint);

@@ -107,6 +107,8 @@ private Q_SLOTS:
     void feedback();
     void solveByKeyboard();
     void messageBoxStaysInReach();
+    void inputAsTheBoxOpens_data();
+    void inputAsTheBoxOpens();
     void verdictsReachScreenReaders_data();
     void verdictsReachScreenReaders();
     void shownControlsOnly();
@@ -630,6 +632,8 @@ void TestForm1::solveByKeyboard()
         QCOMPARE(
             image(slots.indicator)->picture().cacheKey(), image(slots.right)->picture().cacheKey());
         QCOMPARE(dismisser.seen.size(), word == 12 ? 1 : 0);
+        // The crossword takes the key once "GANASTES" has gone.
+        QTRY_VERIFY(!QApplication::activeModalWidget());
         key(Qt::Key_Return);
         QTRY_COMPARE(focusName(m_form.get()),
             word < 12 ? QStringLiteral("Check%1").arg(word + 1) : QStringLiteral("Text1"));
@@ -645,32 +649,71 @@ void TestForm1::solveByKeyboard()
 
 void TestForm1::messageBoxStaysInReach()
 {
-    // What the player does while "GANASTES" is up runs inside the box's own event loop; a box a
-    // failed check leaves open is closed after it.
-    bool dismissed = false;
-    const auto play = [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        QVERIFY(!(box->windowFlags() & Qt::WindowMinimizeButtonHint));
-        // A window manager that iconifies it all the same sees it come straight back.
-        box->showMinimized();
-        QTRY_VERIFY(!box->isMinimized() && box->isActiveWindow());
-        // The blocked crossword clicked, or raised over the box: once the crossword has had the
-        // focus, the box is back on top, and takes Return.
-        QSignalSpy focusMoves(qApp, &QGuiApplication::focusWindowChanged);
-        m_form->activateWindow();
-        QTRY_VERIFY(focusMoves.size() >= 2 && box->isActiveWindow());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        dismissed = true;
-    };
-    QTimer::singleShot(0, this, [&] {
-        play();
-        if (QWidget* left = QApplication::activeModalWidget())
-            left->close();
-    });
+    // Shown without waiting for the player: the click is over while the box is up.
     QTest::mouseClick(box(12), Qt::LeftButton);
-    QVERIFY(dismissed);
-    QVERIFY(!QApplication::activeModalWidget());
+    QWidget* message = QApplication::activeModalWidget();
+    QVERIFY(message);
+    QVERIFY(!(message->windowFlags() & Qt::WindowMinimizeButtonHint));
+    // A window manager that iconifies it all the same sees it come straight back.
+    message->showMinimized();
+    QTRY_VERIFY(!message->isMinimized() && message->isActiveWindow());
+    // The blocked crossword clicked, or raised over the box: once the crossword has had the focus,
+    // the box is back on top, and takes Return.
+    QSignalSpy focusMoves(qApp, &QGuiApplication::focusWindowChanged);
+    m_form->activateWindow();
+    QTRY_VERIFY(focusMoves.size() >= 2 && message->isActiveWindow());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void TestForm1::inputAsTheBoxOpens_data()
+{
+    QTest::addColumn<bool>("preedit");
+    // A letter composed from a dead key as it is read comes ahead of the keys and clicks queued
+    // before it, among them the click that opens "GANASTES"; the window takes those first. Nothing
+    // waits for the box meanwhile, so the platform's composing is not re-entered, and the letter,
+    // typed after the click, goes to no cell of the blocked crossword.
+    QTest::newRow("letter composed from a dead key") << false;
+    // An input method's preedit is the input method's own: it is left where it is shown, and the
+    // queued click waits its turn.
+    QTest::newRow("preedit in progress") << true;
+}
+
+void TestForm1::inputAsTheBoxOpens()
+{
+    QFETCH(bool, preedit);
+    for (int n = 1; n <= Puzzle::CellCount; ++n)
+        cell(n)->setText(QString(QLatin1Char(letterOf(n))));
+    focus(QStringLiteral("Text64"));
+    const QPoint inBox = box(12)->mapTo(m_form.get(), QPoint(box(12)->width() / 2, 4));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            m_form->windowHandle(), inBox, m_form->mapToGlobal(inBox),
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
+    }
+    QInputMethodEvent typed(preedit ? QStringLiteral("\u00B4") : QString(), {});
+    if (!preedit)
+        typed.setCommitString(QStringLiteral("\u00C9"));
+    // Set off by a loop that runs inside the delivery, which only a box waiting for the player
+    // would start.
+    bool delivered = false;
+    bool waited = false;
+    QTimer inside;
+    inside.setSingleShot(true);
+    connect(&inside, &QTimer::timeout, this, [&] {
+        waited = !delivered;
+        if (waited && QApplication::activeModalWidget())
+            QApplication::activeModalWidget()->close();
+    });
+    inside.start(0);
+    QCoreApplication::sendEvent(cell(64), &typed);
+    delivered = true;
+    QVERIFY(!waited);
+    QCOMPARE(QApplication::activeModalWidget() != nullptr, !preedit);
+    QTRY_VERIFY(QApplication::activeModalWidget());
+    for (int n = 1; n <= Puzzle::CellCount; ++n)
+        QCOMPARE(cell(n)->text(), QString(QLatin1Char(letterOf(n))));
+    QApplication::activeModalWidget()->close();
 }
 
 // tst_form1 --salir, the test salir_ends_program (tests/CMakeLists.txt), which CTest starts as a

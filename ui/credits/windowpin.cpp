@@ -15,7 +15,7 @@ void WindowPin::pin(QWidget* window)
 {
     window->setWindowFlags(Frame::titleAndCloseOnly(Qt::Window));
     window->installEventFilter(new WindowPin(window));
-    Frame::refuseDrags(window);
+    refuseFrameDrags(window);
 }
 
 bool WindowPin::eventFilter(QObject* watched, QEvent* event)
@@ -32,6 +32,12 @@ bool WindowPin::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::Move:
+        // The window system's moves are the player's; the program's own are sent directly.
+        if (m_pinned && !event->spontaneous()) {
+            m_placed = m_window->pos();
+            break;
+        }
+        [[fallthrough]];
     case QEvent::Resize:
         if (m_pinned && (m_window->pos() != m_placed || m_window->size() != m_size))
             m_restore.request();

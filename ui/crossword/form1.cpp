@@ -330,7 +330,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         // A letter typed with a dead key is composed by the platform as it reads the keys and
         // handed at once to the focused control, ahead of the keys typed before it, which still
         // wait in the window system's queue. Those are taken first, then it goes on as a key
-        // would. An input method's preedit stays where the input method shows it.
+        // would. Nothing they set off waits in a loop of its own ("GANASTES" is shown without
+        // waiting), so the platform is not asked to compose again before it has finished. An
+        // input method's preedit stays where the input method shows it.
         QWindowSystemInterface::flushWindowSystemEvents();
         return sendOnToFocus(watched, event);
     }

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace Message {
 
-// Shows the box over `window`; on the desktop it returns once the player has dismissed it, or the
-// window is gone (Platform::runModal).
+// Shows the box over `window` and returns at once; the box goes once the player has dismissed it,
+// or with the window (Platform::runModal).
 //
 // While it is up the box stays within the player's reach, since the blocked window takes no key
 // and no click: a minimise of the box is undone at once, and whenever the blocked window is

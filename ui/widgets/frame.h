@@ -16,7 +16,4 @@ inline constexpr Qt::WindowFlags TitleAndClose = Qt::CustomizeWindowHint | Qt::W
 // besides (frame_win.cpp, frame_other.cpp).
 Qt::WindowFlags titleAndCloseOnly(Qt::WindowType type);
 
-// Where the system draws the frame itself (Windows), refuses to drag or size the window by it.
-void refuseDrags(QWidget* window);
-
 } // namespace Frame

@@ -5,6 +5,3 @@ Qt::WindowFlags Frame::titleAndCloseOnly(Qt::WindowType type)
 {
     return type | TitleAndClose;
 }
-
-void Frame::refuseDrags(QWidget*)
-{ }

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where a window stands in a browser page, which is the screen Qt's browser platform shows the
+// windows on: Qt places none of them.
+#pragma once
+
+class QWidget;
+
+namespace Placement {
+
+// Keeps a top-level window centred in the page: whenever it is shown, once Qt knows the frame it
+// draws around it, and when the page changes size; and offers no maximise, which would stretch it
+// over the page. Asked again for the same window, does nothing.
+void keepCentred(QWidget* window);
+
+} // namespace Placement
