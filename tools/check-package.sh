@@ -55,6 +55,18 @@ name=$(dpkg-deb --field "$deb" Package)
 echo "== $deb"
 dpkg-deb --field "$deb"
 
+echo "== the Qt it was built with"
+# The crossword window takes queued keys through Qt's private GUI API, which holds only for the
+# very Qt version it was built with: dpkg-shlibdeps pins that version, and the pin must stay.
+architecture=$(dpkg-deb --field "$deb" Architecture)
+qt_version=$(dpkg-query -W -f='${Version}' "qt6-base-dev:$architecture")
+qt_abi="qt6-base-abi (= ${qt_version%%[+-]*})"
+if ! dpkg-deb --field "$deb" Depends | tr ',' '\n' | sed 's/^ *//' | grep -qxF "$qt_abi"; then
+    echo "the package does not depend on $qt_abi, the Qt whose private API it uses" >&2
+    exit 1
+fi
+echo "depends on $qt_abi"
+
 echo "== lintian"
 # Lintian warns about running as root but works; errors and warnings fail the check.
 lintian --fail-on error,warning --display-info "$deb" 2> >(grep -v "root privileges" >&2)

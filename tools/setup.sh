@@ -32,8 +32,8 @@ cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (qt6-base-dev brings Qt Core, Gui, Widgets, Test and the
 # offscreen platform the tests run on; the crossword window and the tests use Qt's private GUI
-# headers).
-packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n)
+# headers; fontconfig's headers let the program give Qt a catalogue of its own fonts).
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-translations-l10n libfontconfig-dev)
 # CPack's Debian generator finds the libraries' packages with dpkg-shlibdeps and file.
 case "$mode" in
 test | package) packages+=(dpkg-dev file) ;;
@@ -45,7 +45,7 @@ windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build
 # The arm64 build: the aarch64 compilers, Debian's arm64 Qt beside this machine's (whose moc, rcc
 # and uic it uses), and the emulator that runs the tests.
 arm64) packages+=(dpkg-dev file g++-aarch64-linux-gnu qt6-base-dev:arm64 qt6-base-private-dev:arm64
-    libxkbcommon-dev:arm64 qemu-user-static) ;;
+    libxkbcommon-dev:arm64 libfontconfig-dev:arm64 qemu-user-static) ;;
 esac
 # The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
 # qtbase sources, and Chromium with its driver, Selenium and Pillow for the test that plays the page.
@@ -76,19 +76,22 @@ needs_source_entry() {
     { [ "$mode" = windows ] || [ "$mode" = web ]; } && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'
 }
 write_source_entry() {
-    local codename uri=
+    local codename entry uri= suite
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-    # The archive this system already installs its release's packages from, as apt is configured.
-    [ -z "$codename" ] || uri=$(apt-get indextargets --no-release-info \
-        --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
-        | awk -v release="$codename" '$2 == release { print $1; exit }')
+    # The archive this system already installs its release's packages from, as apt is configured,
+    # and the name its sources give the release: the codename itself, or a suite such as "stable"
+    # whose codename it is.
+    [ -z "$codename" ] || entry=$(apt-get indextargets \
+        --format '$(REPO_URI) $(RELEASE) $(CODENAME)' 'Created-By: Packages' \
+        | awk -v release="$codename" '$2 == release || $3 == release { print $1, $2; exit }')
+    [ -z "${entry:-}" ] || read -r uri suite <<<"$entry"
     if [ -z "$uri" ]; then
         echo "apt installs from no archive for the release '$codename' (VERSION_CODENAME in" \
             "/etc/os-release). Add a deb-src entry with the archive and release of your deb entries" \
             "to apt's sources, run apt-get update, and run this again." >&2
         exit 1
     fi
-    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$uri" "$codename" \
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$uri" "$suite" \
         | "${sudo[@]}" tee "$source_list" >/dev/null
     if [ -f /usr/share/keyrings/debian-archive-keyring.gpg ]; then
         echo "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" \
