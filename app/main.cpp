@@ -8,6 +8,7 @@
 
 int main(int argc, char* argv[])
 {
+    Platform::prepareApplication();
     QtCommandLine commandLine(argc > 0 ? argv[0] : nullptr);
     QApplication app(commandLine.argc(), commandLine.argv());
     configureApplication(app);

@@ -28,7 +28,7 @@ def downloads(site):
     """The files the page loads, and their sizes compressed."""
     with open(os.path.join(site, "index.html"), encoding="utf-8") as page:
         program = re.search(r'data-program="([^"]+)"', page.read()).group(1)
-    names = ["index.html", "loader.js", f"{program}.js", f"{program}.wasm", "favicon.ico"]
+    names = ["index.html", "loader.js", "mirror.js", f"{program}.js", f"{program}.wasm", "favicon.ico"]
     sizes = {}
     for name in names:
         with open(os.path.join(site, name), "rb") as data:

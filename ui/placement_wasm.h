@@ -9,7 +9,9 @@ namespace Placement {
 
 // Keeps a top-level window centred in the page: whenever it is shown, once Qt knows the frame it
 // draws around it, and when the page changes size; and offers no maximise, which would stretch it
-// over the page. Asked again for the same window, does nothing.
+// over the page. On a phone's screen smaller than the window, the page is made wider, so that the
+// phone's browser shows it whole, scaled down, at the top of the screen. Asked again for the same
+// window, does nothing.
 void keepCentred(QWidget* window);
 
 } // namespace Placement

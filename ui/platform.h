@@ -11,6 +11,9 @@ class QWidget;
 
 namespace Platform {
 
+// Sets what the platform reads as the application starts; before the application exists.
+void prepareApplication();
+
 // Puts right what the platform gets wrong for the whole application; once it exists, before any
 // window is shown.
 void setUpApplication();

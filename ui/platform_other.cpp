@@ -7,6 +7,9 @@
 
 namespace Platform {
 
+void prepareApplication()
+{ }
+
 void setUpApplication()
 { }
 

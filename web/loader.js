@@ -133,7 +133,7 @@
                 if (code !== 0)
                     crashed();
             },
-        });
+        }).then((instance) => telmarondaMirror.connect(instance));
     }
 
     start();
