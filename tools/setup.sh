@@ -10,8 +10,8 @@
 #                                that does so; the first run also builds a static Qt for Windows
 #                                (about an hour), kept in a cache for every later run
 #   bash tools/setup.sh web      build the game for a browser, its site build/web/site and its zip
-#                                in build/web/packages, then play it in Chromium in the test that
-#                                does so; the first run also builds a static Qt for WebAssembly
+#                                in build/web/packages, then play it in Chromium and WebKitGTK in
+#                                the tests that do so; the first run also builds a static Qt for WebAssembly
 #                                (about half an hour), kept in a cache for every later run
 #   bash tools/setup.sh arm64    cross-build the program for 64-bit ARM Linux against Debian's arm64
 #                                Qt (multiarch), run its tests under qemu-aarch64-static and build
@@ -48,10 +48,11 @@ arm64) packages+=(dpkg-dev file g++-aarch64-linux-gnu qt6-base-dev:arm64 qt6-bas
     libxkbcommon-dev:arm64 libfontconfig-dev:arm64 qemu-user-static) ;;
 esac
 # The browser build: Debian's emscripten and Node, ninja, xz and Perl for building Qt from Debian's
-# qtbase sources, and Chromium with its driver, Selenium and Pillow for the test that plays the page.
+# qtbase sources, Chromium with its driver, Selenium and Pillow for the tests that play the page, and
+# WebKitGTK's driver (Safari's engine) with Xvfb for the one that plays it there too.
 # The test command builds it too where this machine has built the static Qt for WebAssembly before.
 web_packages=(emscripten nodejs ninja-build xz-utils perl
-    chromium chromium-driver python3-selenium python3-pil)
+    chromium chromium-driver python3-selenium python3-pil webkit2gtk-driver xvfb)
 wasm_qt_built() {
     [ -f "$(bash tools/wasm/build-qt.sh --prefix 2>/dev/null)/.complete" ]
 }
@@ -222,7 +223,7 @@ if [ "$mode" = web ]; then
     build_web
     cmake --preset dev >/dev/null
     cmake --build --preset dev -j"$jobs" --target webplaces
-    ctest --preset dev -R web_page_plays_in_chromium --output-on-failure
+    ctest --preset dev -R '^web_page_' --output-on-failure
     echo "To play it here: python3 -m http.server --bind 127.0.0.1 --directory build/web/site 8000"
     echo "then open http://127.0.0.1:8000/ in a browser."
     exit
