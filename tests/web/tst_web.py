@@ -33,7 +33,7 @@ def skip(reason):
     sys.exit(SKIPPED)
 
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
 try:
     import chromium
     from PIL import Image
