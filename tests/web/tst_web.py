@@ -5,10 +5,10 @@
 The site is served from a sub-folder of a server on 127.0.0.1; clicks and keys come from
 Selenium, and what the page shows is read back from screenshots. Exits 77 (skipped) where the
 site has not been built (bash tools/setup.sh web builds it) or Chromium, its driver, Selenium or
-Pillow is missing.
+Pillow is missing; fails on a site built from other sources than these (SourceDigest.cmake says).
 
     tst_web.py --site SITE --places PLACES --references GOLDEN_REFERENCES --fonts FONTS
-               [--shots FOLDER]
+               --cmake CMAKE --source-digest SOURCE_DIGEST_CMAKE [--shots FOLDER]
 
 With --shots, the page as seen at each step is kept in FOLDER, to look at.
 """
@@ -235,11 +235,16 @@ def main():
     parser.add_argument("--places", required=True)
     parser.add_argument("--references", required=True)
     parser.add_argument("--fonts", required=True)
+    parser.add_argument("--cmake", required=True)
+    parser.add_argument("--source-digest", required=True)
     parser.add_argument("--shots")
     arguments = parser.parse_args()
 
     if not os.path.isfile(os.path.join(arguments.site, "index.html")):
         skip(f"the site in {arguments.site}: bash tools/setup.sh web builds it")
+    if subprocess.run([arguments.cmake, "-P", arguments.source_digest, "check", arguments.site,
+                       "bash tools/setup.sh web"]).returncode != 0:
+        sys.exit(1)
     if chromium.missing():
         skip(chromium.missing())
 
