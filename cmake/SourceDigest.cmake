@@ -14,7 +14,8 @@ set(action "${CMAKE_ARGV3}")
 set(built "${CMAKE_ARGV4}")
 set(rebuild "${CMAKE_ARGV5}")
 if(NOT action MATCHES "^(write|check)$" OR built STREQUAL "")
-    message(FATAL_ERROR "usage: cmake -P SourceDigest.cmake write|check <built> [<rebuild command>]")
+    message(FATAL_ERROR
+        "usage: cmake -P SourceDigest.cmake write|check <built> [<command that rebuilds it>]")
 endif()
 set(stamp "${built}.source-digest")
 
