@@ -23,7 +23,7 @@ for tool in xvfb-run openbox wine; do
 done
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$(nproc)" --target bench_floor bench_gamestart TELMARONDA >/dev/null
+cmake --build --preset windows -j"$(nproc)" --target bench_floor bench_gamestart TELMARONDA source_digest >/dev/null
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)" --target bench_startup >/dev/null
 

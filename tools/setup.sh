@@ -200,7 +200,7 @@ build_windows() {
     TELMARONDA_WINDOWS_QT=$(bash tools/windows/build-qt.sh --prefix)
     export TELMARONDA_WINDOWS_QT
     cmake --preset windows >/dev/null
-    cmake --build --preset windows -j"$jobs" --target TELMARONDA
+    cmake --build --preset windows -j"$jobs" --target TELMARONDA source_digest
     rm -f build/windows/packages/*.zip
     cpack --preset windows
 }

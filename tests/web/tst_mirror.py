@@ -29,7 +29,8 @@ def skip(reason):
     sys.exit(SKIPPED)
 
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [os.path.join(here, "..", "..", "tools"), os.path.join(here, "..", "support")]
 try:
     import chromium
     import webkitgtk
@@ -256,10 +257,15 @@ def main():
     parser.add_argument("--site", required=True)
     parser.add_argument("--places", required=True)
     parser.add_argument("--fonts", required=True)
+    parser.add_argument("--cmake", required=True)
+    parser.add_argument("--source-digest", required=True)
     parser.add_argument("--shots")
     arguments = parser.parse_args()
     if not os.path.isfile(os.path.join(arguments.site, "index.html")):
         skip(f"the site in {arguments.site}: bash tools/setup.sh web builds it")
+    if subprocess.run([arguments.cmake, "-P", arguments.source_digest, "check", arguments.site,
+                       "bash tools/setup.sh web"]).returncode != 0:
+        sys.exit(1)
     for missing in (chromium.missing(), webkitgtk.missing()):
         if missing:
             skip(missing)
