@@ -11,8 +11,9 @@
 #                                (about an hour), kept in a cache for every later run
 #   bash tools/setup.sh web      build the game for a browser, its site build/web/site and its zip
 #                                in build/web/packages, then play it in Chromium and WebKitGTK in
-#                                the tests that do so; the first run also builds a static Qt for WebAssembly
-#                                (about half an hour), kept in a cache for every later run
+#                                the tests that do so; the first run also builds a static Qt for
+#                                WebAssembly (about half an hour), kept in a cache for every later
+#                                run
 #   bash tools/setup.sh arm64    cross-build the program for 64-bit ARM Linux against Debian's arm64
 #                                Qt (multiarch), run its tests under qemu-aarch64-static and build
 #                                build/arm64/packages/telmaronda_*_arm64.deb
