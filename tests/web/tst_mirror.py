@@ -8,29 +8,20 @@ built, or Chromium, WebKitGTK, Selenium or Pillow is missing.
 
     tst_mirror.py --site SITE --places PLACES --fonts FONTS [--shots FOLDER]
 """
-import argparse
 import contextlib
-import json
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 
-SKIPPED = 77
-PATIENCE = 60
 ANDROID = ("Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) "
            "Chrome/120.0.0.0 Mobile Safari/537.36")
 
 
-def skip(reason):
-    print(f"SKIPPED: needs {reason}")
-    sys.exit(SKIPPED)
-
-
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "..", "tools"), os.path.join(here, "..", "support")]
+from sitetest import parser, site_places, skip, wait_until  # noqa: E402
 try:
     import chromium
     import webkitgtk
@@ -38,17 +29,6 @@ try:
     from selenium.webdriver.common.keys import Keys
 except ImportError as error:
     skip(f"Selenium for this Python (python3-selenium): {error}")
-
-
-def wait_until(what, condition):
-    deadline = time.monotonic() + PATIENCE
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError(f"not within {PATIENCE} s: {what}")
-        time.sleep(0.1)
 
 
 class Page:
@@ -253,24 +233,11 @@ def webkit(url, places):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--site", required=True)
-    parser.add_argument("--places", required=True)
-    parser.add_argument("--fonts", required=True)
-    parser.add_argument("--cmake", required=True)
-    parser.add_argument("--source-digest", required=True)
-    parser.add_argument("--shots")
-    arguments = parser.parse_args()
-    if not os.path.isfile(os.path.join(arguments.site, "index.html")):
-        skip(f"the site in {arguments.site}: bash tools/setup.sh web builds it")
-    if subprocess.run([arguments.cmake, "-P", arguments.source_digest, "check", arguments.site,
-                       "bash tools/setup.sh web"]).returncode != 0:
-        sys.exit(1)
+    arguments = parser().parse_args()
+    places = site_places(arguments)
     for missing in (chromium.missing(), webkitgtk.missing()):
         if missing:
             skip(missing)
-    places = json.loads(subprocess.run([arguments.places], check=True, capture_output=True,
-                                       text=True).stdout)
 
     with contextlib.ExitStack() as stack:
         root = stack.enter_context(tempfile.TemporaryDirectory())

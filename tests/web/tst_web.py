@@ -12,28 +12,17 @@ Pillow is missing; fails on a site built from other sources than these (SourceDi
 
 With --shots, the page as seen at each step is kept in FOLDER, to look at.
 """
-import argparse
 import contextlib
 import io
-import json
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 
-SKIPPED = 77
-# How long a condition may take to come about on a slow, busy machine; no check depends on it.
-PATIENCE = 60
-
-
-def skip(reason):
-    print(f"SKIPPED: needs {reason}")
-    sys.exit(SKIPPED)
-
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [os.path.join(here, "..", "..", "tools"), os.path.join(here, "..", "support")]
+from sitetest import parser, site_places, skip, wait_until  # noqa: E402
 try:
     import chromium
     from PIL import Image
@@ -42,18 +31,6 @@ try:
     from selenium.webdriver.common.keys import Keys
 except ImportError as error:
     skip(f"Selenium and Pillow for this Python (python3-selenium, python3-pil): {error}")
-
-
-def wait_until(what, condition):
-    """The condition's first true value; fails once PATIENCE has gone by without one."""
-    deadline = time.monotonic() + PATIENCE
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError(f"not within {PATIENCE} s: {what}")
-        time.sleep(0.1)
 
 
 def find(shot, picture):
@@ -234,26 +211,12 @@ def play(page, references):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--site", required=True)
-    parser.add_argument("--places", required=True)
-    parser.add_argument("--references", required=True)
-    parser.add_argument("--fonts", required=True)
-    parser.add_argument("--cmake", required=True)
-    parser.add_argument("--source-digest", required=True)
-    parser.add_argument("--shots")
-    arguments = parser.parse_args()
-
-    if not os.path.isfile(os.path.join(arguments.site, "index.html")):
-        skip(f"the site in {arguments.site}: bash tools/setup.sh web builds it")
-    if subprocess.run([arguments.cmake, "-P", arguments.source_digest, "check", arguments.site,
-                       "bash tools/setup.sh web"]).returncode != 0:
-        sys.exit(1)
+    command_line = parser()
+    command_line.add_argument("--references", required=True)
+    arguments = command_line.parse_args()
+    places = site_places(arguments)
     if chromium.missing():
         skip(chromium.missing())
-
-    places = json.loads(subprocess.run([arguments.places], check=True, capture_output=True,
-                                       text=True).stdout)
     references = {name: Image.open(os.path.join(arguments.references, f"{name}.png")).convert("RGB")
                   for name in ("crossword-fresh", "crossword-solved", "credits")}
 
