@@ -13,30 +13,37 @@ namespace Placement {
 
 namespace {
 
-// A screen smaller than the window, a phone's: the page is made wider (its layout viewport), which
-// a phone's browser shows scaled down to the screen, so that the whole window shows and a tap lands
-// where the finger is. True when the page is made wider. A desktop browser keeps its page as wide
-// as its window, whatever it is asked.
+// The browser's scale for the page: 1, or less on a phone's screen smaller than a window shown on
+// it. Chosen for the screen's shorter side, so that it holds however the phone is turned, and never
+// raised again, so that every window shows at one size.
+double pageScale = 1;
+
+// Fits the page to a phone's screen: the page is made wider (its layout viewport), which a phone's
+// browser shows scaled down to the screen, so that the whole window shows and a tap lands where
+// the finger is. True when the page is made wider. A desktop browser keeps its page as wide as its
+// window, whatever it is asked.
 bool widenPage(const QWidget* window)
 {
     using emscripten::val;
+    // Room for rounding, so that no edge of the window falls off the screen.
+    constexpr int Margin = 2;
     const val viewport = val::global("visualViewport");
-    const QSize frame = window->frameGeometry().size();
+    const QSize frame = window->frameGeometry().size() + QSize(Margin, Margin);
     if (viewport.isUndefined() || frame.isEmpty())
         return false;
     // The screen's size in the page's pixels at the browser's scale of 1, however wide the page.
     const double scale = viewport["scale"].as<double>();
     const double width = viewport["width"].as<double>() * scale;
-    const double height = viewport["height"].as<double>() * scale;
-    const double fit = std::min({1.0, width / frame.width(), height / frame.height()});
-    const std::string content = fit < 1
-        ? "width=" + std::to_string(static_cast<int>(std::ceil(width / fit)))
+    const double shorter = std::min(width, viewport["height"].as<double>() * scale);
+    pageScale = std::min({pageScale, shorter / frame.width(), shorter / frame.height()});
+    const std::string content = pageScale < 1
+        ? "width=" + std::to_string(static_cast<int>(std::ceil(width / pageScale)))
         : std::string("width=device-width, initial-scale=1");
     val meta
         = val::global("document").call<val>("querySelector", std::string("meta[name=viewport]"));
     if (!meta.isNull() && meta.call<std::string>("getAttribute", std::string("content")) != content)
         meta.call<void>("setAttribute", std::string("content"), content);
-    return fit < 1;
+    return pageScale < 1;
 }
 
 void centre(QWidget* window)
@@ -53,7 +60,9 @@ void centre(QWidget* window)
     window->move(std::max(frame.left(), page.left()), top);
 }
 
-// Belongs to its window.
+// Belongs to its window. Also repaints the whole window when the page's scale changes (a phone
+// turned, or a page zoomed): Qt 6.4 then draws the window afresh at the new scale only where it
+// next paints, and leaves the rest of it blank.
 class Placer : public QObject {
 public:
     static inline const QString Name = QStringLiteral("Placer");
@@ -72,10 +81,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show)
-            centre(static_cast<QWidget*>(watched));
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show) {
+            centre(window);
+        } else if (event->type() == QEvent::UpdateRequest
+            && window->devicePixelRatio() != m_paintedRatio) {
+            m_paintedRatio = window->devicePixelRatio();
+            window->update();
+        }
         return false;
     }
+
+private:
+    qreal m_paintedRatio = 0;
 };
 
 } // namespace
