@@ -15,7 +15,9 @@ namespace {
 
 // The browser's scale for the page: 1, or less on a phone's screen smaller than a window shown on
 // it. Chosen for the screen's shorter side, so that it holds however the phone is turned, and never
-// raised again, so that every window shows at one size.
+// raised again, so that every window shows at one size. (Qt 6.4 draws at the page's pixel ratio
+// times this scale, and a window whose drawing changes size while it shows keeps garbled pixels
+// until it is drawn again.)
 double pageScale = 1;
 
 // Fits the page to a phone's screen: the page is made wider (its layout viewport), which a phone's
@@ -60,9 +62,7 @@ void centre(QWidget* window)
     window->move(std::max(frame.left(), page.left()), top);
 }
 
-// Belongs to its window. Also repaints the whole window when the page's scale changes (a phone
-// turned, or a page zoomed): Qt 6.4 then draws the window afresh at the new scale only where it
-// next paints, and leaves the rest of it blank.
+// Belongs to its window.
 class Placer : public QObject {
 public:
     static inline const QString Name = QStringLiteral("Placer");
