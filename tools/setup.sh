@@ -52,7 +52,7 @@ esac
 # qtbase sources, Chromium with its driver, Selenium and Pillow for the tests that play the page, and
 # WebKitGTK's driver (Safari's engine) with Xvfb for the one that plays it there too.
 # The test command builds it too where this machine has built the static Qt for WebAssembly before.
-web_packages=(emscripten nodejs ninja-build xz-utils perl
+web_packages=(emscripten nodejs ninja-build xz-utils perl python3-fonttools
     chromium chromium-driver python3-selenium python3-pil webkit2gtk-driver xvfb)
 wasm_qt_built() {
     [ -f "$(bash tools/wasm/build-qt.sh --prefix 2>/dev/null)/.complete" ]
@@ -82,7 +82,10 @@ write_source_entry() {
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     # The archive this system already installs its release's packages from, as apt is configured,
     # and the name its sources give the release: the codename itself, or a suite such as "stable"
-    # whose codename it is.
+    # whose codename it is. A new system has not read its archives' indexes yet.
+    if [ -z "$(apt-get indextargets 'Created-By: Packages')" ]; then
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    fi
     [ -z "$codename" ] || entry=$(apt-get indextargets \
         --format '$(REPO_URI) $(RELEASE) $(CODENAME)' 'Created-By: Packages' \
         | awk -v release="$codename" '$2 == release || $3 == release { print $1, $2; exit }')
