@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The browser build's page as an installed app, in Debian's Chromium: installable, played with the
-network off and its server's folder gone, and replaced by a changed site. Exits 77 (skipped) like
-tst_mirror.py.   tst_offline.py --site SITE --places PLACES --fonts FONTS [--shots FOLDER]"""
+"""The page as an installed app in Chromium: installable, played offline, replaced by a changed
+site. Takes tst_mirror.py's arguments and skips (77) where it does."""
 import contextlib
 import os
+import pathlib
 import shutil
 import sys
 import tempfile
@@ -18,18 +18,13 @@ try:
     from selenium.webdriver.common.action_chains import ActionChains
 except ImportError as error:
     skip(f"Selenium for this Python (python3-selenium): {error}")
+FIELD = "document.querySelector('#mirror input[type=text]')"
+GAME = ("return document.getElementById('status').hidden && "
+        "document.querySelectorAll('#mirror input[type=text]').length === 64")
 
 
-def play(driver, what):
-    """Reloads the page and waits for the game; the page may start again once on its own."""
-    def running():
-        with contextlib.suppress(WebDriverException):
-            return driver.execute_script(
-                "return document.getElementById('status').hidden && "
-                "document.querySelectorAll('#mirror input[type=text]').length === 64")
-    print(what)
-    driver.refresh()
-    wait_until("the game and its 64 fields", running)
+def edit(path, old, new):
+    path.write_text(path.read_text(encoding="utf-8").replace(old, new), encoding="utf-8")
 
 
 def main():
@@ -39,48 +34,51 @@ def main():
         skip(chromium.missing())
     with contextlib.ExitStack() as stack:
         root = stack.enter_context(tempfile.TemporaryDirectory())
-        site = os.path.join(root, "juego")
-        shutil.copytree(arguments.site, site)
+        site = shutil.copytree(arguments.site, os.path.join(root, "juego"))
         server = chromium.serve(root)
         stack.callback(server.shutdown)
         driver = chromium.start(os.path.join(root, "profile"), fonts=arguments.fonts)
         stack.callback(driver.quit)
         script, cdp = driver.execute_script, driver.execute_cdp_cmd
+
+        def running():
+            with contextlib.suppress(WebDriverException):  # the page starting itself again
+                return script(GAME)
+
+        def play(what):
+            print(what)
+            driver.refresh()
+            wait_until("the game and its 64 fields", running)
         driver.get(f"http://127.0.0.1:{server.server_address[1]}/juego/")
-        play(driver, "online: the game, installable, its service worker in control")
-        errors = cdp("Page.getInstallabilityErrors", {})["installabilityErrors"]
-        assert not errors, errors
-        wait_until("the worker", lambda: script("return !!navigator.serviceWorker.controller"))
+        play("online: the game, installable, with its worker")
+        assert not cdp("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        wait_until("the worker", lambda: script("return navigator.serviceWorker.getRegistration()"
+                                                ".then(r => r?.active?.state === 'activated')"))
+        play("the page once more, from the worker")
+        assert script("return !!navigator.serviceWorker.controller")
         assert not [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
 
-        cdp("Network.enable", {})
         conditions = {"latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+        cdp("Network.enable", {})
         cdp("Network.emulateNetworkConditions", {"offline": True, **conditions})
         os.rename(site, site + ".away")
-        play(driver, "offline, the server's folder gone: the game starts and takes a letter")
-        script("document.querySelector('#mirror input[type=text]').focus()")
+        play("offline, the server's folder gone: the game starts and takes a letter")
+        script(f"{FIELD}.focus()")
         ActionChains(driver).send_keys(letter).perform()
-        wait_until(f"{letter} in cell 1", lambda: script(
-            "return document.querySelector('#mirror input[type=text]').value") == letter)
+        wait_until(f"{letter} in cell 1", lambda: script(f"return {FIELD}.value") == letter)
         if arguments.shots:
             driver.save_screenshot(os.path.join(arguments.shots, "offline.png"))
 
         os.rename(site + ".away", site)
         cdp("Network.emulateNetworkConditions", {"offline": False, **conditions})
-        with open(os.path.join(site, "worker.js"), "r+", encoding="utf-8") as worker:
-            changed = worker.read().replace("const digest = '", "const digest = 'changed-")
-            worker.seek(0)
-            worker.write(changed)
-        with open(os.path.join(site, "index.html"), "r+", encoding="utf-8") as page:
-            changed = page.read().replace('<html lang="es">', '<html lang="es" data-changed="1">')
-            page.seek(0)
-            page.write(changed)
-        play(driver, "a changed site: its worker replaces the old one and its cache")
+        edit(pathlib.Path(site, "worker.js"), "digest = '", "digest = 'changed-")
+        edit(pathlib.Path(site, "index.html"), '<html lang="es">', '<html lang="es" data-new="1">')
+        play("a changed site: its worker replaces the old one and its cache")
         kept = "return caches.keys().then(keys => keys.map(key => key.split(' ')[2]))"
-        wait_until("only the changed site's cache", lambda: [
-            key.startswith("changed-") for key in script(kept)] == [True])
-        play(driver, "the page then is the changed site's")
-        assert script("return document.documentElement.dataset.changed") == "1"
+        wait_until("the changed site's cache alone",
+                   lambda: [key.startswith("changed-") for key in script(kept)] == [True])
+        play("the page then is the changed site's")
+        assert script("return document.documentElement.dataset.new") == "1"
     print("passed")
 
 
