@@ -133,7 +133,32 @@
                 if (code !== 0)
                     crashed();
             },
-        }).then((instance) => telmarondaMirror.connect(instance));
+        }).then((instance) => {
+            started = true;
+            telmarondaMirror.connect(instance);
+            keepForOffline();
+        });
+    }
+
+    // The service worker (worker.js) keeps the site's files so the game installs as an app and
+    // plays offline. Browsers let a page have one only where it is served securely (https, or
+    // this machine); elsewhere the game plays without. Registered once the game runs, so its
+    // downloads wait for the page's own.
+    let started = false;
+    function keepForOffline() {
+        if (!('serviceWorker' in navigator) || !window.isSecureContext)
+            return;
+        navigator.serviceWorker.register('worker.js').catch((error) => {
+            console.warn('El juego no se guardará para jugar sin conexión:', error);
+        });
+    }
+    // A new site's worker takes over as soon as it has the new files. Before the game runs, the
+    // page starts again with them, rather than run a program half of one site, half of the other.
+    if ('serviceWorker' in navigator && navigator.serviceWorker.controller) {
+        navigator.serviceWorker.addEventListener('controllerchange', () => {
+            if (!started)
+                location.reload();
+        });
     }
 
     start();

@@ -2,7 +2,8 @@
 // Draws every picture of the game and writes it, in its stored format, under the folder given on
 // the command line (the repository's assets/ folder):
 //   pictures/  the pictures built into the program
-//   icons/hicolor/<size>x<size>/apps/telmaronda.png  the program's icon for desktop menus
+//   icons/hicolor/<size>x<size>/apps/telmaronda.png  the program's icon for desktop menus and the
+//                                                    browser page installed as an app
 // The output depends on nothing but this program, so a rebuild gives the same bytes.
 #include "assets/picturelist.h"
 #include "tools/picturegen/drawing.h"
@@ -107,7 +108,7 @@ int main(int argc, char** argv)
                 {Drawing::applicationIcon(32, IconStyle::SixteenColours), standard},
                 {Drawing::applicationIcon(16, IconStyle::SixteenColours), standard}}));
 
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 192, 256, 512}) {
         QImage icon = Drawing::applicationIcon(size, IconStyle::Smooth);
         ok &= save(
             out.filePath(QStringLiteral("icons/hicolor/%1x%1/apps/telmaronda.png").arg(size)),
