@@ -12,8 +12,9 @@ namespace {
 // The families of the bundled files. They are asked for alone: a machine that has the original
 // faces (Windows has "MS Sans Serif") would otherwise set the captions in other widths and break
 // them into other lines.
-const QLatin1String Rounded("Quicksand");
-const QLatin1String Sans("Liberation Sans");
+// The browser build bundles smaller copies under names of their own (assets/CMakeLists.txt).
+const QLatin1String Rounded(TELMARONDA_ROUNDED_FAMILY);
+const QLatin1String Sans(TELMARONDA_SANS_FAMILY);
 
 // Hands a bundled font file to Qt the first time it is needed, and never again.
 void require(QLatin1String path)
@@ -48,7 +49,7 @@ QFont font(const QString& family, qreal points, QFont::Weight weight)
 
 QFont rounded(qreal points, QFont::Weight weight)
 {
-    require(QLatin1String(":/fonts/Quicksand-Bold.ttf"));
+    require(QLatin1String(":/fonts/rounded-bold.ttf"));
     return font(Rounded, points, weight);
 }
 
@@ -56,9 +57,9 @@ QFont sansSerif(qreal points, QFont::Weight weight)
 {
     // At regular weight or below Qt picks the regular file, so the bold one waits for a bolder
     // request (only the credits window makes one).
-    require(QLatin1String(":/fonts/LiberationSans-Regular.ttf"));
+    require(QLatin1String(":/fonts/sans-regular.ttf"));
     if (weight > QFont::Normal)
-        require(QLatin1String(":/fonts/LiberationSans-Bold.ttf"));
+        require(QLatin1String(":/fonts/sans-bold.ttf"));
     return font(Sans, points, weight);
 }
 

@@ -20,8 +20,8 @@ endif()
 set(stamp "${built}.source-digest")
 
 # Folders and files relative to the root, each file named and digested in the order of its name.
-set(sources app assets puzzle ui web cmake tools/picturegen tools/prescale tools/wasm
-    tools/static-qt.sh tools/windows/build-qt.sh CMakeLists.txt CMakePresets.json LICENSE)
+set(sources app assets puzzle ui web cmake tools/fonts tools/picturegen tools/prescale tools/wasm
+    tools/static-qt.sh tools/qt-cuts.sh tools/windows/build-qt.sh CMakeLists.txt CMakePresets.json LICENSE)
 set(files "")
 foreach(source IN LISTS sources)
     if(IS_DIRECTORY "${root}/${source}")

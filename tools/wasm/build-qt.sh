@@ -7,6 +7,8 @@
 # minutes on two cores.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tools/qt-cuts.sh
+source "$here/../qt-cuts.sh"
 
 platform=wasm
 options=(
@@ -20,6 +22,8 @@ options=(
     -no-dbus -no-icu -no-gif -no-zstd
     -no-feature-sql -no-feature-network -no-feature-xml -no-feature-printsupport
     -no-feature-concurrent -no-feature-testlib
+    # Built for size, and without what the game never uses (tools/qt-cuts.sh).
+    -optimize-size "${game_cuts[@]}" "${fusion_only_cuts[@]}"
 )
 named_by=("$here/emscripten.sh")
 cmake_options=(-DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
