@@ -6,8 +6,8 @@ and runs this.
 
     web.py SITE GAME_PAGE FLOOR_PAGE [PAIRS]
 
-Prints what a first visit to each page downloads, compressed as a web server compresses it
-(gzip -9), and the time from navigation to the first frame drawn in the page, in headless Chromium
+Serves every page compressed as a web server does (gzip -9). Prints what a first visit to each page
+downloads, and the time from navigation to the first frame drawn in the page, in headless Chromium
 over loopback, in pairs whose order alternates:
   cold     a first visit, in a new browser with an empty cache;
   warm     a second visit, in a new browser with what the first left behind;
@@ -17,6 +17,7 @@ What the server sent during the warm visits is printed too."""
 import functools
 import gzip
 import http.server
+import io
 import os
 import platform
 import shutil
@@ -36,13 +37,33 @@ OFFLINE = {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThrou
 
 
 class CountingHandler(chromium.QuietHandler):
-    """Serves files and notes each one it sends, with its size, in the server's `sent`."""
+    """Serves files compressed as a web server does (gzip -9, where the browser accepts it), and
+    notes each one it sends, with the bytes sent, in the server's `sent`."""
 
     def send_head(self):
-        head = super().send_head()
-        if head:
-            self.server.sent.append((self.path, os.fstat(head.fileno()).st_size))
-        return head
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            path = os.path.join(path, "index.html")
+        if not os.path.isfile(path) or "gzip" not in self.headers.get("Accept-Encoding", ""):
+            head = super().send_head()
+            if head:
+                self.server.sent.append((self.path, os.fstat(head.fileno()).st_size))
+            return head
+        modified = self.date_time_string(int(os.path.getmtime(path)))
+        if self.headers.get("If-Modified-Since") == modified:
+            self.send_response(304)
+            self.end_headers()
+            return None
+        with open(path, "rb") as data:
+            body = gzip.compress(data.read(), compresslevel=9, mtime=0)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Last-Modified", modified)
+        self.end_headers()
+        self.server.sent.append((self.path, len(body)))
+        return io.BytesIO(body)
 
 
 def serve(folder):
@@ -142,8 +163,8 @@ def main():
         os.symlink(os.path.abspath(folder), os.path.join(root, name))
     base = f"http://127.0.0.1:{server.server_address[1]}"
 
-    # One visit each first, to see what a first visit fetches: every file once, compressed as a
-    # server would, and all the server sent, uncompressed, the worker's own fetches included.
+    # One visit each first, to see what a first visit fetches: every file once, and all the server
+    # sent, the worker's own fetches included.
     for name, folder in {"site": site, "floor": floor}.items():
         server.sent.clear()
         look(f"{base}/{name}/", os.path.join(root, f"look-{name}"))
