@@ -81,19 +81,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show) {
-            centre(window);
-        } else if (event->type() == QEvent::UpdateRequest
-            && window->devicePixelRatio() != m_paintedRatio) {
-            m_paintedRatio = window->devicePixelRatio();
-            window->update();
-        }
+        if (event->type() == QEvent::Show)
+            centre(static_cast<QWidget*>(watched));
         return false;
     }
-
-private:
-    qreal m_paintedRatio = 0;
 };
 
 } // namespace
